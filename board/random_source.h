@@ -1,0 +1,34 @@
+// Where the dealing methods get their random draws.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <random>
+
+namespace vocari {
+
+class RandomSource {
+ public:
+  virtual ~RandomSource() = default;
+  // A fresh uniform value with 0 <= rnd < 1; never 1.
+  virtual float rnd() = 0;
+  // The points where the dealing methods reseed from the time of day.
+  virtual void reseed() = 0;
+  // floor(rnd * m) + c: an integer from c to c + m - 1.
+  int draw(int m, int c = 0) { return static_cast<int>(std::floor(double(rnd()) * m)) + c; }
+};
+
+// One generator seeded once per run from a high-entropy seed. Reseeding keeps its state, so
+// draws made within one tick of the clock never repeat a sequence.
+class RealRandom final : public RandomSource {
+ public:
+  RealRandom();
+  explicit RealRandom(uint64_t seed);
+  float rnd() override;
+  void reseed() override {}
+
+ private:
+  std::mt19937 gen_;
+};
+
+}  // namespace vocari

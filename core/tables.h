@@ -1,0 +1,57 @@
+// Fixed tables of the game: the alphabet with its point values and the grid geometry.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace vocari {
+
+// The grid is a 6 x 6 square with a one-cell border: position = 6 * row + column.
+// Dice sit on rows and columns 1..4; every other cell is border and holds no letter.
+inline constexpr int kCells = 36;
+inline constexpr int kDice = 16;
+inline constexpr int kLetters = 26;
+
+// Letter groups, addressed by index range: vowels, common consonants, rare letters.
+inline constexpr int kFirstVowel = 0, kLastVowel = 4;
+inline constexpr int kFirstConsonant = 5, kLastConsonant = 17;
+inline constexpr int kFirstRare = 18, kLastRare = 25;
+inline constexpr int kIndexU = 4;
+inline constexpr int kIndexQ = 21;
+
+inline constexpr std::array<char, kLetters> letters = {
+    'A', 'E', 'I', 'O', 'U', 'B', 'C', 'D', 'F', 'G', 'L', 'M', 'N',
+    'P', 'R', 'S', 'T', 'V', 'H', 'J', 'K', 'Q', 'W', 'X', 'Y', 'Z'};
+
+inline constexpr std::array<int, kLetters> letterPoints = {
+    1, 1, 1, 1, 4, 2, 2, 4, 4, 4, 4, 3, 3, 4, 2, 4, 1, 6, 8, 5, 5, 5, 8, 7, 7, 8};
+
+// Die number (reading order) -> board position.
+inline constexpr std::array<int16_t, kDice> dicePos = {7,  8,  9,  10, 13, 14, 15, 16,
+                                                       19, 20, 21, 22, 25, 26, 27, 28};
+
+// Neighbour offsets: E, SE, S, SW, W, NW, N, NE.
+inline constexpr std::array<int16_t, 8> dirOffset = {1, 7, 6, 5, -1, -7, -6, -5};
+
+// The mark of a die that has not been dealt.
+inline constexpr char kUndealt = '-';
+
+constexpr bool isDiePos(int p) {
+  const int row = p / 6, col = p % 6;
+  return p >= 0 && p < kCells && row >= 1 && row <= 4 && col >= 1 && col <= 4;
+}
+
+// Index of c in `letters`, or -1 when c is not a letter of the table.
+constexpr int letterIndex(char c) {
+  for (int i = 0; i < kLetters; ++i)
+    if (letters[i] == c) return i;
+  return -1;
+}
+
+constexpr bool areNeighbours(int a, int b) {
+  for (int16_t d : dirOffset)
+    if (a + d == b) return true;
+  return false;
+}
+
+}  // namespace vocari
