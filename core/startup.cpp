@@ -1,0 +1,52 @@
+#include "core/startup.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace vocari {
+
+std::string withTrailingSeparator(std::string dir) {
+  if (dir.empty() || dir.back() != '/') dir.push_back('/');
+  return dir;
+}
+
+std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t maxBytes) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec) || ec) return std::nullopt;
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec || size > maxBytes) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string bytes(size, '\0');
+  in.read(bytes.data(), std::streamsize(size));
+  if (std::size_t(in.gcount()) != size) return std::nullopt;
+  return bytes;
+}
+
+std::optional<std::string> startUp(const std::string& currentDir, Settings& settings,
+                                   GameState& state, Dictionary& dict) {
+  settings.programDir = withTrailingSeparator(currentDir);
+  settings.dictPath = settings.programDir + kDictionaryName;
+
+  std::error_code ec;
+  const bool exists = std::filesystem::exists(settings.dictPath, ec);
+  std::optional<std::string> text;
+  if (exists) text = readWholeFile(settings.dictPath, kMaxDictionaryBytes);
+  if (!text) {
+    dict = Dictionary();
+    const std::string name = kDictionaryName;
+    return (exists ? "Impossibile leggere il file " + name : "File " + name + " non trovato") +
+           " nella cartella " + settings.programDir;
+  }
+  settings.dictLength = int32_t(std::min<std::size_t>(text->size(), INT32_MAX));
+  dict = Dictionary(std::move(*text));
+
+  state.lineColour = kLineRest;
+  settings.gameTime = 120;
+  settings.gameTimeSeconds = 120;
+  settings.programDirText = settings.programDir;
+  return std::nullopt;
+}
+
+}  // namespace vocari

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "board_text.h"
+#include "core/search.h"
+#include "core/startup.h"
+
+using namespace vocari;
+using vocari::testing::boardOf;
+using Words = std::vector<std::string>;
+
+namespace {
+
+Words fast(const Board& b, const Dictionary& d) { return *findSolutions(b, d); }
+
+Words literal(const Board& b, const std::string& text) {
+  return referenceSolutions(
+      b, [&](std::string_view w) { return literalIsPrefix(text, w); },
+      [&](std::string_view w) { return literalIsWord(text, w); });
+}
+
+struct SearchCase {
+  const char* name;
+  std::string dict;
+  std::string board;  // 16 dice in reading order
+  Words expected;
+};
+
+class SearchTable : public ::testing::TestWithParam<SearchCase> {};
+
+TEST_P(SearchTable, FastAndReferenceListTheExpectedWords) {
+  const SearchCase& c = GetParam();
+  const Dictionary d(c.dict);
+  const Board b = boardOf(c.board);
+  EXPECT_EQ(fast(b, d), c.expected);
+  EXPECT_EQ(literal(b, c.dict), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SearchTable,
+    ::testing::Values(
+        // A at 7, B at 8, C at 14: AB (7-8), ABC (7-8-14), BA (8-7).
+        SearchCase{"WorkedCase", "\r\nAB\r\nABC\r\nBA\r\n", "ABXX" "XCXX" "XXXX" "XXXX", {"AB", "ABC", "BA"}},
+        SearchCase{"OneLetterLinesNeverListed", "\r\nA\r\nX\r\n", "AXXX" "XXXX" "XXXX" "XXXX", {}},
+        SearchCase{"FirstLineNeverListed", "AB\r\nBA\r\n", "ABXX" "XXXX" "XXXX" "XXXX", {"BA"}},
+        SearchCase{"LastLineWithoutBreakNotListedButExplored", "\r\nABC\r\nAB", "ABXX" "XCXX" "XXXX" "XXXX", {"ABC"}},
+        SearchCase{"LowerCaseLineNeverMatches", "\r\nab\r\nBA\r\n", "ABXX" "XXXX" "XXXX" "XXXX", {"BA"}},
+        SearchCase{"UndealtDieMatchesLikeALetter", "\r\nA-\r\n-A\r\n", "A-XX" "XXXX" "XXXX" "XXXX", {"-A", "A-"}},
+        SearchCase{"NoDieUsedTwice", "\r\nABA\r\nAA\r\n", "ABXX" "XXXX" "XXXX" "XXXX", {}},
+        SearchCase{"TwoCopiesNeedTwoDice", "\r\nABA\r\n", "ABAX" "XXXX" "XXXX" "XXXX", {"ABA"}},
+        SearchCase{"WordAlongTwoChainsListedOnce", "\r\nAB\r\n", "ABXX" "BXXX" "XXXX" "XXXX", {"AB"}},
+        SearchCase{"WordAndLongerWordBothListed", "\r\nCAS\r\nCASA\r\n", "CASA" "XXXX" "XXXX" "XXXX", {"CAS", "CASA"}},
+        SearchCase{"NotTouchingNoSolution", "\r\nAB\r\n", "AXXX" "XXXX" "XXXX" "XXXB", {}},
+        SearchCase{"NoWrapFromRowEndToNextRowStart", "\r\nAB\r\n", "XXXA" "BXXX" "XXXX" "XXXX", {}},
+        SearchCase{"DiagonalTurn", "\r\nABCD\r\n", "AXXX" "XBXX" "XCDX" "XXXX", {"ABCD"}},
+        SearchCase{"QGetsNoSpecialTreatment", "\r\nQUA\r\nQA\r\n", "QAXX" "XXXX" "XXXX" "XXXU", {"QA"}},
+        SearchCase{"AllSixteenDice", "\r\nABCDHGFEIJKLPONM\r\n", "ABCD" "EFGH" "IJKL" "MNOP", {"ABCDHGFEIJKLPONM"}},
+        SearchCase{"EmptyDictionary", "", "ABCD" "EFGH" "IJKL" "MNOP", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+Board randomBoard(std::mt19937& gen, const std::string& alphabet) {
+  std::string dice;
+  for (int i = 0; i < kDice; ++i) dice.push_back(alphabet[gen() % alphabet.size()]);
+  return boardOf(dice);
+}
+
+TEST(SearchDifferential, HostileDictionariesAgreeWithLiteralProbes) {
+  std::mt19937 gen(777);
+  const std::string pieces[] = {"A", "B", "C", "-", "AB", "BA", "CA", "\r", "\n", "\r\n", "\r\n", "\r\n", "a", " ", "\xF2"};
+  for (int round = 0; round < 1500; ++round) {
+    std::string text;
+    const int len = int(gen() % 200);
+    for (int i = 0; i < len; ++i) text += pieces[gen() % std::size(pieces)];
+    const Dictionary d(text);
+    const Board b = randomBoard(gen, "ABC-");
+    ASSERT_EQ(fast(b, d), literal(b, text)) << "round " << round;
+  }
+}
+
+std::string shippedWordList() {
+  const char* dir = std::getenv("VOCARI_DATA_DIR");
+  if (!dir) return {};
+  return readWholeFile(std::string(dir) + "/Base3.txt", kMaxDictionaryBytes).value_or("");
+}
+
+// Letters drawn roughly as often as on dealt boards, so the boards hold many words.
+const std::string kLetterMix = "AAAEEEIIIOOOUUBCCDFGLLMNNPRRSSTTVHQZ";
+
+TEST(SearchDifferential, ShippedWordListAgreesWithStepByStepWalk) {
+  const std::string text = shippedWordList();
+  ASSERT_GT(text.size(), 1'000'000u) << "Base3.txt not found under VOCARI_DATA_DIR";
+  const Dictionary d(text);
+  std::mt19937 gen(2024);
+  std::size_t total = 0;
+  for (int round = 0; round < 2000; ++round) {
+    const Board b = randomBoard(gen, kLetterMix);
+    const Words got = fast(b, d);
+    const Words want = referenceSolutions(
+        b, [&](std::string_view w) { return d.isPrefix(w); },
+        [&](std::string_view w) { return d.isWord(w); });
+    ASSERT_EQ(got, want) << "round " << round;
+    total += got.size();
+    // The index answers every probe as the literal search of the text does.
+    if (round % 100 == 0) {
+      for (const auto& w : got) {
+        ASSERT_TRUE(literalIsWord(text, w)) << w;
+        const std::string longer = w + "Q";
+        ASSERT_EQ(d.isPrefix(longer), literalIsPrefix(text, longer)) << longer;
+        ASSERT_EQ(d.isWord(w.substr(0, w.size() - 1)), literalIsWord(text, w.substr(0, w.size() - 1))) << w;
+      }
+    }
+  }
+  EXPECT_GT(total, 2000u * 10) << "boards with this letter mix should hold many words";
+}
+
+TEST(SearchDifferential, ShippedWordListAgreesWithLiteralProbesOnWholeBoards) {
+  const std::string text = shippedWordList();
+  ASSERT_GT(text.size(), 1'000'000u) << "Base3.txt not found under VOCARI_DATA_DIR";
+  const Dictionary d(text);
+  const Board b = boardOf("CASA" "ORTE" "PANI" "LUMS");
+  const Words got = fast(b, d);
+  EXPECT_EQ(got, literal(b, text));
+  EXPECT_NE(std::find(got.begin(), got.end(), "CASA"), got.end());
+}
+
+TEST(Search, YieldIsCalledAtEveryStartAndCanAbandon) {
+  const Dictionary d("\r\nAB\r\n");
+  int calls = 0;
+  EXPECT_TRUE(findSolutions(boardOf("ABXXXXXXXXXXXXXX"), d, [&] { return ++calls, true; }));
+  EXPECT_EQ(calls, 22);  // start positions 7..28
+  calls = 0;
+  EXPECT_FALSE(findSolutions(boardOf("ABXXXXXXXXXXXXXX"), d, [&] { return ++calls < 3; }));
+  EXPECT_EQ(calls, 3);
+}
+
+}  // namespace
