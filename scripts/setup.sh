@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what the build needs from Debian's archive (with sudo when not root) and builds the
+# game, its word list and its tests into build/. Usage: scripts/setup.sh [extra cmake options]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+  witalian hunspell-it
+  xvfb xauth fonts-dejavu-core fonts-liberation2
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo=()
+  [[ $(id -u) -ne 0 ]] && sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -q
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -G Ninja "$@"
+cmake --build build -j "$(nproc)"
