@@ -1,0 +1,53 @@
+#include "core/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace vocari {
+
+double leadingNumber(std::string_view text) {
+  std::string clean;
+  std::size_t i = 0;
+  auto skipSpaces = [&] {
+    while (i < text.size() && text[i] == ' ') ++i;
+  };
+  auto digits = [&] {
+    std::size_t n = 0;
+    for (skipSpaces(); i < text.size() && text[i] >= '0' && text[i] <= '9'; skipSpaces(), ++n)
+      clean.push_back(text[i++]);
+    return n;
+  };
+  skipSpaces();
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) clean.push_back(text[i++]);
+  std::size_t mantissa = digits();
+  if (i < text.size() && text[i] == '.') {
+    clean.push_back(text[i++]);
+    mantissa += digits();
+  }
+  if (mantissa == 0) return 0;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    const std::size_t mark = i, keep = clean.size();
+    clean.push_back('e');
+    ++i;
+    skipSpaces();
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) clean.push_back(text[i++]);
+    if (digits() == 0) {
+      i = mark;
+      clean.resize(keep);
+    }
+  }
+  const double v = std::strtod(clean.c_str(), nullptr);
+  return std::isfinite(v) ? v : 0;
+}
+
+std::string formatNumber(double value) {
+  if (!std::isfinite(value)) return "0";
+  if (value == std::floor(value) && std::fabs(value) < 1e15)
+    return std::to_string(static_cast<long long>(value));
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+  return std::string(buf, r.ptr);
+}
+
+}  // namespace vocari

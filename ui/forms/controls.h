@@ -1,0 +1,81 @@
+// The state of the window controls, held as data. The window layer draws these and forwards
+// events to the handlers; the game logic reads control state back from here, never from a widget.
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/game_state.h"
+
+namespace vocari {
+
+// Geometry in twips (15 twips are one pixel at 96 dots per inch).
+struct Rect {
+  int left = 0, top = 0, width = 0, height = 0;
+};
+
+struct Label {
+  std::string caption;
+  Colour foreColor = 0;
+  bool visible = true;
+  bool enabled = true;
+};
+
+struct Button {
+  std::string caption;
+  bool visible = true;
+  bool enabled = true;
+};
+
+struct CheckBox {
+  std::string caption;
+  bool visible = true;
+  int value = 0;
+};
+
+struct ListBox {
+  std::vector<std::string> items;
+  bool visible = true;
+  bool sorted = false;
+  int selected = -1;
+
+  void add(const std::string& item) {
+    if (sorted)
+      items.insert(std::upper_bound(items.begin(), items.end(), item), item);
+    else
+      items.push_back(item);
+  }
+  void clear() {
+    items.clear();
+    selected = -1;
+  }
+  int listCount() const { return int(items.size()); }
+  std::string selectedText() const {
+    return selected >= 0 && selected < listCount() ? items[selected] : std::string();
+  }
+};
+
+// A die picture: the letter tile it shows (-1: none yet) and its frame (1: picked).
+struct Die {
+  Rect geometry;
+  int letterIndex = -1;
+  int borderStyle = 0;
+};
+
+struct Line {
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  Colour borderColor = kLineRest;
+  bool visible = false;
+};
+
+struct MenuItem {
+  bool enabled = true;
+};
+
+struct Timer {
+  bool enabled = false;
+  int interval = 1000;
+};
+
+}  // namespace vocari
