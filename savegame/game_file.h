@@ -1,0 +1,90 @@
+// The game file: a small 8-bit text file holding the 16 letters of a grid and, for a finished
+// game, its result line "'" time "'-" score "#".
+//
+// The pure functions (writeGameFile, readGameFile, gridToBoard) work on bytes and never touch the
+// file system; loadGameFile and saveGameFileAtomically add the file handling with its safety rules.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#include "core/game_state.h"
+#include "core/tables.h"
+
+namespace vocari {
+
+// Files larger than this are refused without being read.
+inline constexpr std::size_t kMaxGameFileBytes = 64 * 1024;
+
+// Board position of grid character i (0-based, 0..15): rows of four from the top, as written.
+constexpr int gridCharPosition(int i) {
+  return i + 7 + (i > 3 ? 2 : 0) + (i > 7 ? 2 : 0) + (i > 11 ? 2 : 0);
+}
+
+// The exact bytes of a game file: four grid lines, then the result line only when the game is
+// over; every line ends with CR LF. Numbers are written in their shortest decimal form
+// (120, 150.5). gameTime and score are expected to be finite and not negative.
+std::string writeGameFile(const Board& board, bool gameOver, double gameTime, int score);
+
+struct GameFileContents {
+  // Every line that is not a result line, empty ones included, appended unchanged.
+  std::string gridText;
+  // Text of the last result line after its "'" marker; nothing when the file has none.
+  std::optional<std::string> resultText;
+};
+
+// Splits the bytes into lines and sorts them into grid text and result text. A line ends at CR or
+// at CR LF (the LF is dropped); a lone LF is not a line end and stays in the line. A final line
+// without a line end still counts. Never fails: whether the grid is usable is gridToBoard's call.
+GameFileContents readGameFile(std::string_view bytes);
+
+// The board described by a grid text, or nothing unless it has exactly 16 characters. A
+// character that is a letter of the table (exact, case-sensitive) becomes that die; any other
+// character leaves the die kUndealt. Border cells stay empty. Callers that need to know which dice
+// got a letter (to set its picture) test letterIndex(board[p]) >= 0: kUndealt is not a letter.
+std::optional<Board> gridToBoard(std::string_view gridText);
+
+enum class GameFileError {
+  None,
+  CannotRead,  // missing, not a regular file, or a read error
+  TooLarge,    // over kMaxGameFileBytes
+  NotAGrid,    // the grid lines do not add up to exactly 16 characters
+};
+
+struct LoadedGameFile {
+  GameFileError error = GameFileError::None;
+  // Filled when error is None; for NotAGrid the contents read are kept, the board is not.
+  GameFileContents contents;
+  Board board = emptyBoard();
+
+  bool ok() const { return error == GameFileError::None; }
+};
+
+// Reads a game file from disk. The size is checked on the open file before anything is read, and
+// the read itself never takes in more than kMaxGameFileBytes + 1 bytes, so a file that grows in
+// the meantime cannot slip through either.
+LoadedGameFile loadGameFile(const std::filesystem::path& path);
+
+struct SaveError {
+  enum class Step {
+    CreateTemporary,  // the temporary file could not be made in the target's folder
+    Write,            // writing or flushing the temporary file failed
+    Replace,          // the temporary file could not be renamed over the target
+  };
+  Step step;
+  std::error_code code;
+};
+
+// Writes bytes to a temporary file in the target's folder and renames it over the target, so the
+// target is either the old file or the complete new one. Returns nothing on success. On failure
+// the temporary file is removed and any old file is left as it was; nothing is thrown. A new file
+// gets the usual permissions (0666 less the umask); a replaced file keeps its own. When the target
+// is a symbolic link, the file it points to is replaced and the link is kept.
+std::optional<SaveError> saveGameFileAtomically(const std::filesystem::path& path,
+                                                std::string_view bytes);
+
+}  // namespace vocari
