@@ -1,0 +1,26 @@
+#include "board/deal.h"
+
+namespace vocari {
+
+void drawQuotas(GameState& s, RandomSource& rnd) {
+  rnd.reseed();
+  s.rareQuota = rnd.draw(2, 1);
+  rnd.reseed();
+  s.vowelQuota = rnd.draw(6, 4);
+  s.consonantQuota = static_cast<int16_t>(kDice - s.vowelQuota - s.rareQuota);
+}
+
+bool deal(int methodIndex, GameState& s, RandomSource& rnd, const DealHooks& hooks) {
+  switch (methodIndex) {
+    case 0:
+      return dealStandard(s, rnd, hooks);
+    case 1:
+      return dealByRows(s, rnd, hooks);
+    case 2:
+      return dealByColumns(s, rnd, hooks);
+    default:
+      return true;
+  }
+}
+
+}  // namespace vocari

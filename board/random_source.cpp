@@ -1,0 +1,35 @@
+#include "board/random_source.h"
+
+#include <array>
+
+namespace vocari {
+
+namespace {
+
+std::mt19937 seededFromDevice() {
+  std::random_device device;
+  std::array<std::random_device::result_type, 8> words{};
+  for (auto& w : words) w = device();
+  std::seed_seq seq(words.begin(), words.end());
+  return std::mt19937(seq);
+}
+
+std::mt19937 seededFrom(uint64_t seed) {
+  std::seed_seq seq{uint32_t(seed), uint32_t(seed >> 32)};
+  return std::mt19937(seq);
+}
+
+}  // namespace
+
+RealRandom::RealRandom() : gen_(seededFromDevice()) {}
+
+RealRandom::RealRandom(uint64_t seed) : gen_(seededFrom(seed)) {}
+
+float RealRandom::rnd() {
+  // The top 24 bits of the word: every value k * 2^-24 is exact in a float, the largest is
+  // 1 - 2^-24, so the result is never 1.
+  constexpr float kScale = 1.0f / 16777216.0f;
+  return float(gen_() >> 8) * kScale;
+}
+
+}  // namespace vocari
