@@ -1,0 +1,81 @@
+// The list of all solutions and the tracing of a listed word on the grid.
+#include "solutions/path_walk.h"
+#include "ui/forms/form1.h"
+
+namespace vocari {
+
+void Form1::setLabMostraValue(int value) {
+  if (labMostra.value == value) return;
+  labMostra.value = value;
+  labMostra_Click();
+}
+
+void Form1::labMostra_Click() {
+  LabErr.foreColor = kRed;
+  const bool show = labMostra.value == 1;
+  ListS.visible = show;
+  Label1.visible = show;
+}
+
+void Form1::ListS_MouseDown() {
+  LabErr.foreColor = kRed;
+  if (!labMostra.visible) return;
+  selectedWord = ListS.selectedText();
+  showWordPath();
+}
+
+void Form1::LisMie_MouseDown() {
+  LabErr.foreColor = kRed;
+  if (!labMostra.visible) return;
+  selectedWord = LisMie.selectedText();
+  showWordPath();
+}
+
+void Form1::ListS_MouseUp() {
+  state.lineColour = kLineRest;
+  clearGridMarks();
+}
+
+void Form1::LisMie_MouseUp() {
+  state.lineColour = kLineRest;
+  clearGridMarks();
+}
+
+// The trace runs without yielding: it takes microseconds, and a release handled in the middle
+// of it could otherwise leave a path on the grid.
+void Form1::showWordPath() {
+  clearGridMarks();
+  state.lineColour = kLineHighlight;
+  if (!walkWordPath(state, selectedWord)) return;
+  const int n = int(selectedWord.size());
+  for (int d = 0; d + 1 < n; ++d) {
+    const int from = state.pathPos[d], to = state.pathPos[d + 1];
+    imgH[from].borderStyle = 1;
+    Lin[from].borderColor = state.lineColour;
+    const auto [x, y] = dieCentre(to);
+    Lin[from].x2 = x;
+    Lin[from].y2 = y;
+    Lin[from].visible = true;
+  }
+  imgH[state.pathPos[n - 1]].borderStyle = 1;
+}
+
+void Form1::clearGridMarks() {
+  for (int16_t p : dicePos) {
+    Lin[p].x2 = Lin[p].x1;
+    Lin[p].y2 = Lin[p].y1;
+    Lin[p].visible = false;
+    Lin[p].borderColor = state.lineColour;
+    imgH[p].borderStyle = 0;
+  }
+  state.pickedCount = 0;
+  state.playerWord.clear();
+  LabelT.caption = state.playerWord;
+  LabErr.caption = "";
+  state.lastPos = -1;
+  levaLast.enabled = false;
+  levaAll.enabled = false;
+  CmdOK.enabled = false;
+}
+
+}  // namespace vocari

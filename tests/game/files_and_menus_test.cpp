@@ -1,0 +1,139 @@
+#include "game_fixture.h"
+#include "savegame/game_file.h"
+
+using namespace vocari;
+using namespace vocari::testing;
+
+namespace {
+
+std::string slurp(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST_F(GameTest, SaveDuringAndAfterAGame) {
+  startKnownGame();
+  const auto path = dir / "partita.txt";
+  platform.saveAnswer = path.string();
+  form.cmdSave_Click();
+  EXPECT_EQ(slurp(path), "CASA\r\nPORT\r\nENTA\r\nLUMI\r\n");
+  ASSERT_EQ(platform.dialogs.size(), 1u);
+  EXPECT_EQ(platform.dialogs[0].title, "Seleziona il file in cui salvare");
+  EXPECT_TRUE(platform.dialogs[0].confirmReplace);
+  EXPECT_EQ(platform.dialogs[0].startFolder, std::filesystem::current_path().string());
+
+  clickAll({7, 8, 9, 10});
+  form.CmdOK_Click();
+  // The clock runs out while the dialog is open: the result is saved too.
+  platform.whileSaveDialogOpen = [&] {
+    while (form.Timer2.enabled) form.Timer2_Timer();
+  };
+  form.mSave_Click();
+  EXPECT_EQ(slurp(path), "CASA\r\nPORT\r\nENTA\r\nLUMI\r\n'120'-8#\r\n");
+}
+
+TEST_F(GameTest, CancelledSaveChangesNothing) {
+  startKnownGame();
+  platform.saveAnswer = "   ";
+  form.mSave_Click();
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);  // only Base3.txt
+}
+
+TEST_F(GameTest, FailingSaveNamesTheFile) {
+  startKnownGame();
+  platform.saveAnswer = (dir / "manca" / "partita.txt").string();
+  form.mSave_Click();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_NE(platform.messages[0].first.find(platform.saveAnswer), std::string::npos);
+}
+
+TEST_F(GameTest, OpenStartsAGameOnTheStoredGridAgainstItsResult) {
+  settings.gameTime = 150;
+  const auto path = dir / "gara.txt";
+  std::ofstream(path, std::ios::binary) << "CASA\r\nPORT\r\nENTA\r\nLUMi\r\n'120'-57#\r\n";
+  platform.openAnswer = path.string();
+  form.mApri_Click();
+  ASSERT_EQ(platform.dialogs.size(), 1u);
+  EXPECT_EQ(platform.dialogs[0].title, "Seleziona un file qualsiasi di questa Cartella");
+  EXPECT_TRUE(platform.dialogs[0].mustExist);
+  EXPECT_EQ(settings.lastFolder, dir.string());
+  EXPECT_EQ(form.Label6.caption, "***");
+  EXPECT_EQ(form.labGara.caption, "Gara con: 120'-57#");
+  EXPECT_TRUE(form.labGara.visible);
+  EXPECT_EQ(form.LabTem.caption, "150");
+  EXPECT_EQ(form.LabPun.caption, "");
+  EXPECT_EQ(form.state.board, boardOf("CASAPORTENTALUM-"));  // lower case: an undealt die
+  EXPECT_EQ(form.imgH[7].letterIndex, letterIndex('C'));
+  EXPECT_TRUE(form.Timer2.enabled);
+  EXPECT_TRUE(form.cmdSave.enabled);
+
+  // A file without a result line keeps the opponent line; the next dialog starts in its folder.
+  std::ofstream(dir / "senza.txt", std::ios::binary) << "LUMIENTAPORTCASA\r\n";
+  platform.openAnswer = (dir / "senza.txt").string();
+  form.mApri_Click();
+  EXPECT_EQ(platform.dialogs.back().startFolder, dir.string());
+  EXPECT_EQ(form.labGara.caption, "Gara con: 120'-57#");
+  EXPECT_EQ(form.state.board, boardOf("LUMIENTAPORTCASA"));
+
+  // A dealt game clears it.
+  form.cmdNew_Click();
+  EXPECT_EQ(form.labGara.caption, "");
+}
+
+TEST_F(GameTest, ARefusedFileChangesNothing) {
+  startKnownGame();
+  clickAll({7, 8});
+  form.labGara.caption = "Gara con: 120'-9#";
+  for (const char* bytes : {"CASA\r\nPORT\r\nENTA\r\nLUMI\r\nXXXX\r\n'120'-57#\r\n", "CASAPORTENTALUMI\r\n \r\n", ""}) {
+    std::ofstream(dir / "rotto.txt", std::ios::binary) << bytes;
+    platform.openAnswer = (dir / "rotto.txt").string();
+    const int beeps = platform.beeps;
+    form.mApri_Click();
+    EXPECT_EQ(platform.beeps - beeps, 5);
+    EXPECT_EQ(form.LabErr.caption, "File non valido !");
+    EXPECT_EQ(form.labGara.caption, "Gara con: 120'-9#");
+    EXPECT_TRUE(form.cmdSave.enabled);
+    EXPECT_EQ(form.state.board, boardOf(kBoard));
+    EXPECT_EQ(form.state.playerWord, "CA");
+  }
+}
+
+TEST_F(GameTest, OptionsPlaceTheChosenSeasonBehindTheBoard) {
+  EXPECT_EQ(form.Sfondo[0].left, Form1::Shape1.left);
+  EXPECT_EQ(form.Sfondo[0].top, Form1::Shape1.top);
+  platform.whileModalOpen = [&](ModalWindow w) {
+    EXPECT_EQ(w, ModalWindow::Options);
+    settings.colourScheme = 1;
+  };
+  form.LabErr.foreColor = kBlue;
+  form.mOpzioni_Click();
+  EXPECT_EQ(form.LabErr.foreColor, kRed);
+  EXPECT_EQ(form.Sfondo[1].left, Form1::Shape1.left);
+  EXPECT_EQ(form.Sfondo[0].left, 8520);
+  EXPECT_EQ(form.Sfondo[0].top, 1200);
+  EXPECT_EQ(form.sfondoBack, 1);
+}
+
+TEST_F(GameTest, ViewerMenusSetTheDocumentAndTheMessageColour) {
+  struct Entry {
+    void (Form1::*handler)();
+    int viewerText;
+    bool turnsRed;
+  };
+  const Entry entries[] = {{&Form1::mDizi_Click, 0, true},
+                           {&Form1::mAcro_Click, 1, true},
+                           {&Form1::mGuida_Click, 2, false},
+                           {&Form1::mCons_Click, 3, true}};
+  for (const Entry& e : entries) {
+    form.LabErr.foreColor = kBlue;
+    (form.*e.handler)();
+    EXPECT_EQ(settings.viewerText, e.viewerText);
+    EXPECT_EQ(form.LabErr.foreColor, e.turnsRed ? kRed : kBlue);
+    EXPECT_EQ(platform.modals.back(), ModalWindow::Viewer);
+  }
+  form.mInfo_Click();
+  EXPECT_EQ(platform.modals.back(), ModalWindow::Info);
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+// A main-window model on a small dictionary and a known board, driven without any window.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "board_text.h"
+#include "fake_platform.h"
+#include "ui/forms/form1.h"
+
+namespace vocari::testing {
+
+//   C A S A      7  8  9 10
+//   P O R T     13 14 15 16
+//   E N T A     19 20 21 22
+//   L U M I     25 26 27 28
+inline constexpr const char* kBoard = "CASAPORTENTALUMI";
+inline constexpr const char* kWords[] = {"CASA", "PORTA", "CAS", "AS", "SA", "ORA", "TANTE", "LUMI", "C"};
+
+class GameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = std::filesystem::temp_directory_path() /
+          ("vocari-game-" + std::to_string(::getpid()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    std::string text = "\r\n";
+    for (const char* w : kWords) text += std::string(w) + "\r\n";
+    std::ofstream(dir / "Base3.txt", std::ios::binary) << text;
+    ASSERT_EQ(form.Form_Load(dir.string()), std::nullopt);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+
+  // Starts a game on the known board, as opening a file does.
+  void startKnownGame(const char* dice = kBoard) {
+    form.state.board = boardOf(dice);
+    settings.competitionPending = true;
+    form.cmdNew_Click();
+  }
+  void clickAll(std::initializer_list<int> positions) {
+    for (int p : positions) form.imgh_Click(p);
+  }
+  int framedCount() const {
+    int n = 0;
+    for (int16_t p : dicePos) n += form.imgH[p].borderStyle;
+    return n;
+  }
+  int visibleLines() const {
+    int n = 0;
+    for (int16_t p : dicePos) n += form.Lin[p].visible;
+    return n;
+  }
+
+  std::filesystem::path dir;
+  Settings settings;
+  FakePlatform platform;
+  RealRandom random{7};
+  Form1 form{settings, platform, random};
+};
+
+}  // namespace vocari::testing

@@ -1,0 +1,141 @@
+#include <regex>
+
+#include "game_fixture.h"
+
+using namespace vocari;
+using namespace vocari::testing;
+
+namespace {
+
+TEST_F(GameTest, GameOnALoadedBoardKeepsItAndSearchesIt) {
+  startKnownGame();
+  EXPECT_EQ(form.Label6.caption, "***");
+  EXPECT_FALSE(settings.competitionPending);
+  EXPECT_TRUE(form.labGara.visible);
+  EXPECT_EQ(form.state.board, boardOf(kBoard));
+  // "C" is a one-letter line and is never listed; TANTE is not on the board.
+  EXPECT_EQ(form.ListS.items, (std::vector<std::string>{"AS", "CAS", "CASA", "LUMI", "ORA", "PORTA", "SA"}));
+  EXPECT_EQ(form.labMostra.caption, "Visualizza soluzioni (=7)");
+  EXPECT_TRUE(form.labMostra.visible);
+  EXPECT_EQ(form.labMostra.value, 0);
+  EXPECT_FALSE(form.ListS.visible);
+  EXPECT_TRUE(form.Timer2.enabled);
+  EXPECT_FALSE(form.mOpzioni.enabled);
+  EXPECT_TRUE(form.cmdNew.enabled);
+  EXPECT_TRUE(form.cmdSave.enabled);
+  EXPECT_TRUE(form.mSave.enabled);
+  EXPECT_EQ(form.LabTem.caption, "120");
+  EXPECT_FALSE(form.Label5.visible);
+  EXPECT_FALSE(form.LabTempo.visible);
+  EXPECT_EQ(form.LabTempo.caption, "Ricerca completa in: 0 sec.");
+  for (Label* l : {&form.Label2, &form.Label3, &form.Label4, &form.LabelT, &form.LabSol, &form.LabPun})
+    EXPECT_TRUE(l->visible);
+  EXPECT_TRUE(form.CmdOK.visible);
+  EXPECT_FALSE(form.CmdOK.enabled);
+  EXPECT_FALSE(form.flowRunning());
+  EXPECT_EQ(platform.repaints, 1);
+}
+
+TEST_F(GameTest, DealtGameShowsItsQuotasAndPictures) {
+  for (int method = 0; method < 3; ++method) {
+    settings.methodIndex = int16_t(method);
+    form.cmdNew_Click();
+    std::smatch m;
+    ASSERT_TRUE(std::regex_match(form.Label6.caption, m, std::regex(R"((\d)/(\d+)/(\d)\*\*\*)")))
+        << form.Label6.caption;
+    EXPECT_EQ(std::stoi(m[1]) + std::stoi(m[2]) + std::stoi(m[3]), 16);
+    EXPECT_EQ(form.labGara.caption, "");
+    for (int16_t p : dicePos) {
+      ASSERT_GE(letterIndex(form.state.board[p]), 0);
+      EXPECT_EQ(form.imgH[p].letterIndex, letterIndex(form.state.board[p]));
+    }
+  }
+}
+
+TEST_F(GameTest, SearchTimeIsWholeSecondsOnTheMonotonicClock) {
+  platform.now = 86399.5;  // a reading taken just before what would be midnight
+  platform.atYield.push_back([&] { platform.now = 86402.9; });
+  startKnownGame();
+  EXPECT_EQ(form.LabTempo.caption, "Ricerca completa in: 3 sec.");
+}
+
+TEST_F(GameTest, NewGameClearsTheShownSolutionsAndThePlayer) {
+  startKnownGame();
+  form.setLabMostraValue(1);
+  EXPECT_TRUE(form.ListS.visible);
+  EXPECT_TRUE(form.Label1.visible);
+  clickAll({7, 8, 9, 10});
+  form.CmdOK_Click();
+  settings.gameTime = 150;
+  startKnownGame();
+  EXPECT_EQ(form.labMostra.value, 0);
+  EXPECT_FALSE(form.ListS.visible);
+  EXPECT_FALSE(form.Label1.visible);
+  EXPECT_TRUE(form.LisMie.items.empty());
+  EXPECT_EQ(form.state.score, 0);
+  EXPECT_EQ(form.LabPun.caption, "");
+  EXPECT_EQ(form.LabTem.caption, "150");
+  EXPECT_EQ(form.state.playerWord, "");
+}
+
+TEST_F(GameTest, TickAndClickDuringTheSearchAreHandled) {
+  platform.atYield.push_back([&] { form.Timer2_Timer(); });
+  platform.atYield.push_back([&] { form.imgh_Click(7); });
+  platform.atYield.push_back([&] { form.imgh_Click(8); });
+  startKnownGame();
+  EXPECT_EQ(form.LabTem.caption, "119");
+  EXPECT_EQ(form.LabelT.caption, "CA");
+  EXPECT_TRUE(form.CmdOK.enabled);
+  EXPECT_EQ(form.labMostra.caption, "Visualizza soluzioni (=7)");
+  form.levaAll_Click();
+  clickAll({7, 8, 9, 10});
+  form.CmdOK_Click();
+  EXPECT_EQ(form.LabPun.caption, "8");
+}
+
+TEST_F(GameTest, MenuNewGameAndOpenAreIgnoredWhileAFlowRuns) {
+  int nested = 0;
+  platform.atYield.push_back([&] {
+    form.mGen_Click();
+    form.mApri_Click();
+    nested = platform.yields;
+  });
+  startKnownGame();
+  EXPECT_EQ(nested, 1);
+  EXPECT_TRUE(platform.dialogs.empty());
+  EXPECT_EQ(form.Label6.caption, "***");
+  EXPECT_EQ(form.labMostra.caption, "Visualizza soluzioni (=7)");
+}
+
+TEST_F(GameTest, FineDuringAFlowOnlyEnablesNewThenANewGameSupersedesTheFlow) {
+  platform.atYield.push_back([&] {
+    form.cmdExit_Click();
+    EXPECT_EQ(platform.quitStatus, -1);
+    EXPECT_TRUE(form.cmdNew.enabled);
+    EXPECT_EQ(form.cmdExit.caption, "Fine");
+    // The player presses the enabled "Nuovo": a new game on another board.
+    form.state.board = boardOf("LUMIXXXXXXXXXXXX");
+    settings.competitionPending = true;
+    form.cmdNew_Click();
+  });
+  startKnownGame();
+  // Only the inner game's results remain: the interrupted search added nothing.
+  EXPECT_EQ(form.ListS.items, std::vector<std::string>{"LUMI"});
+  EXPECT_EQ(form.labMostra.caption, "Visualizza soluzioni (=1)");
+  EXPECT_EQ(form.Label6.caption, "***");
+  EXPECT_FALSE(form.flowRunning());
+  form.cmdExit_Click();
+  EXPECT_EQ(platform.quitStatus, 0);
+}
+
+TEST_F(GameTest, MissingDictionaryIsReportedByStartUp) {
+  Settings s;
+  Form1 other(s, platform, random);
+  std::filesystem::remove(dir / "Base3.txt");
+  const auto message = other.Form_Load(dir.string());
+  ASSERT_TRUE(message);
+  EXPECT_NE(message->find("Base3.txt"), std::string::npos);
+  EXPECT_NE(message->find(dir.string()), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,185 @@
+#include "game_fixture.h"
+
+using namespace vocari;
+using namespace vocari::testing;
+
+namespace {
+
+TEST_F(GameTest, ClicksAlongAPathBuildTheWordAndItsLines) {
+  startKnownGame();
+  form.imgh_Click(7);
+  EXPECT_EQ(form.LabelT.caption, "C");
+  EXPECT_TRUE(form.Lin[7].visible);  // a point at the die's centre
+  EXPECT_EQ(form.Lin[7].x2, form.Lin[7].x1);
+  EXPECT_FALSE(form.CmdOK.enabled);
+  EXPECT_TRUE(form.levaLast.enabled);
+  EXPECT_TRUE(form.levaAll.enabled);
+  clickAll({8, 9, 10});
+  EXPECT_EQ(form.LabelT.caption, "CASA");
+  EXPECT_EQ(framedCount(), 4);
+  EXPECT_EQ(visibleLines(), 3);
+  const auto [x8, y8] = form.dieCentre(8);
+  EXPECT_EQ(form.Lin[7].x2, x8);
+  EXPECT_EQ(form.Lin[7].y2, y8);
+  EXPECT_EQ(x8, 600 + 1080 + 427.5f);
+  EXPECT_TRUE(form.CmdOK.enabled);
+  form.CmdOK_Click();
+  EXPECT_EQ(form.LisMie.items, std::vector<std::string>{"CASA"});
+  EXPECT_EQ(form.LabSol.caption, "1");
+  EXPECT_EQ(form.LabPun.caption, "8");
+  EXPECT_EQ(form.LabErr.caption, "");
+  EXPECT_EQ(platform.beeps, 0);
+  // The word stays on the grid after it is accepted.
+  EXPECT_EQ(form.LabelT.caption, "CASA");
+}
+
+TEST_F(GameTest, FiveLettersScoreDoubleWithTheBonusInBlue) {
+  startKnownGame();
+  clickAll({7, 8, 9, 10});
+  form.CmdOK_Click();
+  form.levaAll_Click();
+  clickAll({13, 14, 15, 16, 22});
+  EXPECT_EQ(form.LabelT.caption, "PORTA");
+  form.CmdOK_Click();
+  EXPECT_EQ(form.LabErr.caption, "Bonus lunghezza !");
+  EXPECT_EQ(form.LabErr.foreColor, kBlue);
+  EXPECT_EQ(form.LabPun.caption, "26");  // 8 + 2 * 9
+  EXPECT_EQ(form.LabSol.caption, "2");
+}
+
+struct Refusal {
+  const char* name;
+  std::vector<int> clicks;
+  bool confirm;
+  std::string message;
+  std::string wordAfter;
+};
+
+class RefusalTable : public GameTest, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(RefusalTable, FiveAlertsThenARedMessageAndNothingChanges) {
+  startKnownGame();
+  clickAll({7, 8, 9, 10});
+  form.CmdOK_Click();  // CASA accepted
+  form.levaAll_Click();
+  const Refusal& r = GetParam();
+  for (std::size_t i = 0; i + 1 < r.clicks.size(); ++i) form.imgh_Click(r.clicks[i]);
+  const int scoreBefore = form.state.score;
+  const int beepsBefore = platform.beeps;
+  if (r.confirm) {
+    form.imgh_Click(r.clicks.back());
+    form.CmdOK_Click();
+  } else {
+    form.imgh_Click(r.clicks.back());
+  }
+  EXPECT_EQ(platform.beeps - beepsBefore, 5);
+  EXPECT_EQ(form.LabErr.caption, r.message);
+  EXPECT_EQ(form.LabErr.foreColor, kRed);
+  EXPECT_EQ(form.state.playerWord, r.wordAfter);
+  EXPECT_EQ(form.state.score, scoreBefore);
+  EXPECT_EQ(form.LisMie.listCount(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RefusalTable,
+    ::testing::Values(Refusal{"NotTouching", {7, 8, 28}, false, "Fuori zona !", "CA"},
+                      Refusal{"RowEndToNextRowStart", {10, 13}, false, "Fuori zona !", "A"},
+                      Refusal{"DieAlreadyUsed", {7, 8, 14, 7}, false, "Già usata !", "CAO"},
+                      Refusal{"WordAlreadyScored", {7, 8, 9, 10}, true, "Già c'è !", "CASA"},
+                      Refusal{"WordNotInDictionary", {25, 26}, true, "Non c'è !", "LU"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GameTest, TakingLettersBack) {
+  startKnownGame();
+  clickAll({7, 8, 9});
+  form.imgh_Click(9);  // the last die again: removed, as "<" does
+  EXPECT_EQ(form.LabelT.caption, "CA");
+  EXPECT_EQ(form.imgH[9].borderStyle, 0);
+  EXPECT_FALSE(form.Lin[8].visible);
+  form.imgh_Click(9);  // and picked again
+  EXPECT_EQ(form.LabelT.caption, "CAS");
+  form.levaLast_Click();
+  form.levaLast_Click();
+  // One letter left by removal: OK stays enabled, and the word can be judged.
+  EXPECT_EQ(form.LabelT.caption, "C");
+  EXPECT_TRUE(form.CmdOK.enabled);
+  form.CmdOK_Click();
+  EXPECT_EQ(form.LisMie.items, std::vector<std::string>{"C"});
+  form.levaLast_Click();
+  EXPECT_EQ(form.state.lastPos, -1);
+  EXPECT_FALSE(form.CmdOK.enabled);
+  EXPECT_FALSE(form.levaLast.enabled);
+  EXPECT_EQ(visibleLines(), 0);
+  form.imgh_Click(28);  // any die starts a new word
+  EXPECT_EQ(form.LabelT.caption, "I");
+  EXPECT_FALSE(form.CmdOK.enabled);  // one letter reached by picking
+}
+
+TEST_F(GameTest, DoubleClickPicksThenClearsTheWord) {
+  startKnownGame();
+  clickAll({7, 8});
+  form.imgh_Click(9);
+  form.imgH_DblClick(9);
+  EXPECT_EQ(form.LabelT.caption, "");
+  EXPECT_EQ(framedCount(), 0);
+  EXPECT_EQ(visibleLines(), 0);
+  EXPECT_FALSE(form.levaAll.enabled);
+}
+
+TEST_F(GameTest, AllSixteenDiceInOneWord) {
+  startKnownGame();
+  clickAll({7, 8, 9, 10, 16, 15, 14, 13, 19, 20, 21, 22, 28, 27, 26, 25});
+  EXPECT_EQ(form.state.pickedCount, 16);
+  EXPECT_EQ(form.LabelT.caption, "CASATROPENTAIMUL");
+}
+
+TEST_F(GameTest, TheClockEndsTheGameAfterGameTimeTicks) {
+  settings.gameTime = 120;
+  startKnownGame();
+  for (int i = 0; i < 119; ++i) form.Timer2_Timer();
+  EXPECT_TRUE(form.Timer2.enabled);
+  EXPECT_EQ(form.LabTem.caption, "1");
+  clickAll({7, 8});
+  form.Timer2_Timer();
+  EXPECT_FALSE(form.Timer2.enabled);
+  EXPECT_EQ(form.LabTem.caption, "0");
+  EXPECT_EQ(form.LabelT.caption, "");
+  EXPECT_FALSE(form.CmdOK.enabled);
+  EXPECT_FALSE(form.levaLast.enabled);
+  EXPECT_TRUE(form.mOpzioni.enabled);
+  EXPECT_EQ(framedCount(), 2);  // the word stays framed
+  form.imgh_Click(28);
+  EXPECT_EQ(platform.beeps, 0);
+  form.imgh_Click(9);
+  form.levaAll_Click();
+  form.CmdOK_Click();
+  EXPECT_EQ(framedCount(), 2);
+  EXPECT_EQ(form.state.playerWord, "CA");
+  EXPECT_TRUE(form.LisMie.items.empty());
+}
+
+TEST_F(GameTest, AFractionalTimeEndsOnTheFirstValueAtOrBelowZero) {
+  startKnownGame();
+  form.LabTem.caption = "2.5";
+  form.Timer2_Timer();
+  EXPECT_EQ(form.LabTem.caption, "1.5");
+  form.Timer2_Timer();
+  EXPECT_EQ(form.LabTem.caption, "0.5");
+  EXPECT_TRUE(form.Timer2.enabled);
+  form.Timer2_Timer();
+  EXPECT_EQ(form.LabTem.caption, "0");
+  EXPECT_FALSE(form.Timer2.enabled);
+}
+
+TEST_F(GameTest, NothingHappensBeforeTheFirstGame) {
+  form.imgh_Click(7);
+  form.CmdOK_Click();
+  form.levaLast_Click();
+  form.typeLetter('C');
+  EXPECT_EQ(form.state.pickedCount, 0);
+  EXPECT_EQ(platform.beeps, 0);
+  form.cmdExit_Click();
+  EXPECT_EQ(platform.quitStatus, 0);
+}
+
+}  // namespace

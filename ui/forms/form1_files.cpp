@@ -1,0 +1,82 @@
+// Saving the grid (and a finished game's result) and opening a saved grid to play it again.
+#include <filesystem>
+#include <system_error>
+
+#include "savegame/game_file.h"
+#include "ui/forms/form1.h"
+
+namespace vocari {
+
+namespace {
+
+constexpr const char* kOpenTitle = "Seleziona un file qualsiasi di questa Cartella";
+constexpr const char* kSaveTitle = "Seleziona il file in cui salvare";
+
+bool blank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
+
+// The folder both dialogs start in: the current directory the first time. The process's own
+// current directory is never changed.
+void settleLastFolder(Settings& settings) {
+  if (!settings.lastFolder.empty()) return;
+  std::error_code ec;
+  const auto cwd = std::filesystem::current_path(ec);
+  settings.lastFolder = ec ? settings.programDir : cwd.string();
+}
+
+}  // namespace
+
+void Form1::cmdSave_Click() { mSave_Click(); }
+
+void Form1::mSave_Click() {
+  LabErr.foreColor = kRed;
+  settleLastFolder(settings);
+  const std::string path =
+      platform_.chooseSaveFile({kSaveTitle, settings.lastFolder, false, true});
+  if (blank(path)) return;
+  // Whether the game is over is decided now, after the dialog: a game whose time ran out while
+  // the dialog was open is saved with its result.
+  const std::string bytes =
+      writeGameFile(state.board, !Timer2.enabled, settings.gameTime, state.score);
+  if (auto error = saveGameFileAtomically(path, bytes)) {
+    platform_.messageBox("Impossibile salvare il file " + path + " (" + error->code.message() + ").",
+                         "Salvataggio non riuscito");
+  }
+}
+
+void Form1::mApri_Click() {
+  // Opening a file while a new game is being dealt or searched would start a game inside it.
+  if (flowRunning_) return;
+  settleLastFolder(settings);
+  const std::string path =
+      platform_.chooseOpenFile({kOpenTitle, settings.lastFolder, true, false});
+  if (blank(path)) return;
+  settings.lastFolder = std::filesystem::path(path).parent_path().string();
+
+  const LoadedGameFile loaded = loadGameFile(path);
+  if (!loaded.ok()) {
+    // A file that is not a grid changes nothing: not the opponent line, not the save commands,
+    // not the game under way.
+    LabErr.foreColor = kRed;
+    refuse("File non valido !");
+    return;
+  }
+  if (loaded.contents.resultText) labGara.caption = "Gara con: " + *loaded.contents.resultText;
+  cmdSave.enabled = false;
+  mSave.enabled = false;
+
+  for (int16_t p : dicePos) {
+    state.board[p] = kUndealt;
+    imgH[p].borderStyle = 0;
+    resetPathLine(p);
+    Lin[p].borderColor = state.lineColour;
+  }
+  for (int i = 0; i < kDice; ++i) {
+    const int p = gridCharPosition(i);
+    const int j = letterIndex(loaded.board[p]);
+    if (j >= 0) setDieLetter(p, j);
+  }
+  settings.competitionPending = true;
+  cmdNew_Click();
+}
+
+}  // namespace vocari

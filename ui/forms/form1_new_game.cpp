@@ -1,0 +1,115 @@
+// Starting a game: clearing the previous one, dealing (or keeping a grid loaded from a file),
+// starting the clock and searching every solution while the player already plays.
+#include <cmath>
+
+#include "board/deal.h"
+#include "core/number_text.h"
+#include "core/search.h"
+#include "ui/forms/form1.h"
+
+namespace vocari {
+
+void Form1::mGen_Click() {
+  // A second deal must not start inside a running one: it would take over the deal's state.
+  if (flowRunning_) return;
+  cmdNew_Click();
+}
+
+void Form1::cmdNew_Click() {
+  // A flow started while another runs (through "Nuovo" enabled again by "Fine") supersedes it:
+  // the older flow stops at its next yield and touches nothing after it.
+  const int flow = ++flowId_;
+  flowRunning_ = true;
+
+  // Clear the previous game.
+  Label6.caption = "";
+  LabErr.foreColor = kRed;
+  cmdSave.enabled = false;
+  mSave.enabled = false;
+  cmdNew.enabled = false;
+  setLabMostraValue(0);
+  labMostra.visible = false;
+  LabTempo.visible = false;
+  Label2.visible = false;
+  Label3.visible = false;
+  Label4.visible = false;
+  LisMie.clear();
+  LabelT.caption = "";
+  levaLast.enabled = false;
+  levaAll.enabled = false;
+  CmdOK.enabled = false;
+  LabSol.caption = "";
+  state.score = 0;
+  LabPun.caption = "";
+  LabErr.caption = "";
+  LabelT.visible = false;
+  levaLast.visible = false;
+  levaAll.visible = false;
+  CmdOK.visible = false;
+  LabSol.visible = false;
+  LabPun.visible = false;
+  LisMie.visible = false;
+  state.playerWord.clear();
+  state.pickedCount = 0;
+  state.lastPos = 0;
+  LabTem.caption = formatNumber(settings.gameTime);
+
+  // The board.
+  if (settings.competitionPending) {
+    labGara.visible = true;
+  } else {
+    labGara.caption = "";
+    for (int16_t p : dicePos) {
+      state.board[p] = kUndealt;
+      imgH[p].borderStyle = 0;
+      resetPathLine(p);
+      Lin[p].borderColor = state.lineColour;
+    }
+    drawQuotas(state, random_);
+    Label6.caption = std::to_string(state.vowelQuota) + "/" + std::to_string(state.consonantQuota) +
+                     "/" + std::to_string(state.rareQuota);
+    const DealHooks hooks{[this, flow] { return flowYield(flow); },
+                          [this](int p, int i) { setDieLetter(p, i); }};
+    if (!deal(settings.methodIndex, state, random_, hooks)) return;
+  }
+
+  // Start play.
+  Label6.caption += "*";
+  Label5.visible = true;
+  settings.competitionPending = false;
+  platform_.repaint();
+  state.searchStart = platform_.clock();
+  state.searchWord.clear();
+  Label6.caption += "**";
+  for (Label* l : {&Label2, &Label3, &Label4, &LabelT, &LabSol, &LabPun}) l->visible = true;
+  levaLast.visible = true;
+  levaAll.visible = true;
+  CmdOK.visible = true;
+  LisMie.visible = true;
+  cmdSave.enabled = true;
+  mSave.enabled = true;
+  Label5.visible = false;
+  Timer2.enabled = true;
+  LabTem.caption = formatNumber(settings.gameTime);
+  mOpzioni.enabled = false;
+  ListS.clear();
+
+  // Search.
+  auto found = findSolutions(state.board, dict, [this, flow] { return flowYield(flow); });
+  if (!found) return;
+  ListS.items = std::move(*found);
+
+  // After the search.
+  state.searchWord.clear();
+  state.depth = 0;
+  LabSol.caption = "";
+  cmdNew.enabled = true;
+  labMostra.caption = "Visualizza soluzioni (=" + std::to_string(ListS.listCount()) + ")";
+  labMostra.visible = true;
+  state.searchEnd = platform_.clock();
+  LabTempo.caption = "Ricerca completa in: " +
+                     formatNumber(std::floor(state.searchEnd - state.searchStart)) + " sec.";
+  flowRunning_ = false;
+}
+
+}  // namespace vocari
