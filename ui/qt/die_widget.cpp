@@ -1,0 +1,72 @@
+#include "ui/qt/die_widget.h"
+
+#include <QHash>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+
+#include "ui/qt/pictures.h"
+
+namespace vocari {
+
+namespace {
+
+// The 26 tiles are shared by the 16 dice; a deal only copies them.
+QPixmap cachedTile(int letterIndex, QSize size, qreal dpr) {
+  static QHash<QString, QPixmap> cache;
+  const QString key = QStringLiteral("%1/%2x%3@%4").arg(letterIndex).arg(size.width()).arg(size.height()).arg(dpr);
+  auto it = cache.find(key);
+  if (it == cache.end()) it = cache.insert(key, letterTile(letterIndex, size, dpr));
+  return *it;
+}
+
+}  // namespace
+
+DieWidget::DieWidget(int position, QWidget* parent) : QWidget(parent), position_(position) {
+  setObjectName(QStringLiteral("imgH_%1").arg(position));
+  setProperty("index", position);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void DieWidget::setState(int letterIndex, bool framed) {
+  if (letterIndex == letterIndex_ && framed == framed_) return;
+  letterIndex_ = letterIndex;
+  framed_ = framed;
+  update();
+}
+
+void DieWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawPixmap(rect(), cachedTile(letterIndex_, size(), devicePixelRatioF()));
+  if (framed_) {
+    const qreal half = kFrameWidth / 2.0;
+    painter.setPen(QPen(Qt::black, kFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+  }
+}
+
+void DieWidget::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) pressed_ = true;
+  event->accept();
+}
+
+void DieWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const bool wasPressed = pressed_;
+  pressed_ = false;
+  if (inDoubleClick_) {
+    inDoubleClick_ = false;
+    return;
+  }
+  if (wasPressed && rect().contains(event->position().toPoint()) && onClick) onClick(position_);
+}
+
+void DieWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  inDoubleClick_ = true;
+  pressed_ = false;
+  if (onDoubleClick) onDoubleClick(position_);
+}
+
+}  // namespace vocari

@@ -1,0 +1,66 @@
+#include "ui/qt/list_box_widget.h"
+
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+namespace vocari {
+
+ListBoxWidget::ListBoxWidget(QWidget* parent) : QListWidget(parent) {
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setUniformItemSizes(true);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The keyboard moves the selection as the mouse does.
+  connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (onSelect && row >= 0) onSelect(row);
+  });
+}
+
+void ListBoxWidget::setEntries(const std::vector<std::string>& entries) {
+  if (entries == entries_) return;
+  const QSignalBlocker blocker(this);
+  if (entries.size() == entries_.size() + 1) {
+    std::size_t at = 0;
+    while (at < entries_.size() && entries_[at] == entries[at]) ++at;
+    if (std::equal(entries_.begin() + at, entries_.end(), entries.begin() + at + 1)) {
+      insertItem(int(at), QString::fromStdString(entries[at]));
+      entries_ = entries;
+      return;
+    }
+  }
+  clear();
+  QStringList items;
+  items.reserve(int(entries.size()));
+  for (const auto& e : entries) items << QString::fromStdString(e);
+  addItems(items);
+  entries_ = entries;
+}
+
+void ListBoxWidget::setSelectedRow(int row) {
+  if (row == currentRow() && (row < 0 || item(row)->isSelected())) return;
+  const QSignalBlocker blocker(this);
+  if (row >= 0 && row < count()) {
+    setCurrentRow(row);
+  } else {
+    clearSelection();
+    setCurrentRow(-1);
+  }
+}
+
+void ListBoxWidget::mousePressEvent(QMouseEvent* event) {
+  const QModelIndex under = indexAt(event->position().toPoint());
+  if (under.isValid() && onSelect) onSelect(under.row());
+  {
+    // The press selects the entry in the model above; the view's own change is not reported again.
+    const QSignalBlocker blocker(this);
+    QListWidget::mousePressEvent(event);
+  }
+  if (onPress) onPress();
+}
+
+void ListBoxWidget::mouseReleaseEvent(QMouseEvent* event) {
+  QListWidget::mouseReleaseEvent(event);
+  if (onRelease) onRelease();
+}
+
+}  // namespace vocari

@@ -1,0 +1,35 @@
+// A list box of the main window. A mouse press first makes the entry under the pointer the
+// selected one (through `onSelect`), then reports the press; the release is reported after Qt
+// has handled it. Any mouse button counts.
+#pragma once
+
+#include <QListWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vocari {
+
+class ListBoxWidget : public QListWidget {
+ public:
+  explicit ListBoxWidget(QWidget* parent = nullptr);
+
+  // Mirrors the model's entries, touching the widget only when they changed. A single entry
+  // inserted or appended is inserted alone; anything else rebuilds the list.
+  void setEntries(const std::vector<std::string>& entries);
+  // Mirrors the model's selection (-1: none) without reporting it back.
+  void setSelectedRow(int row);
+
+  std::function<void(int row)> onSelect;
+  std::function<void()> onPress;
+  std::function<void()> onRelease;
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  std::vector<std::string> entries_;
+};
+
+}  // namespace vocari

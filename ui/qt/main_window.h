@@ -1,0 +1,88 @@
+// The main window of the game: the Form1 model drawn with Qt widgets. Every control is a widget
+// whose objectName is the control's name (the dice are "imgH_<position>", the path overlay
+// "Lin", the backgrounds "Sfondo_<scheme>"); events go to the model's handlers, and the window
+// renders the whole model after every handler and before every yield.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/forms/form1.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace vocari {
+
+class DieWidget;
+class ListBoxWidget;
+class PathLinesWidget;
+class PictureWidget;
+class QtPlatform;
+
+class MainWindow : public QMainWindow {
+ public:
+  MainWindow(Form1& form, QtPlatform& platform, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  Form1& form() { return form_; }
+
+  // Runs the model's start-up in `currentDir`; on success draws the window and shows it, on
+  // failure returns the message to show before the program ends (the window stays hidden).
+  std::optional<std::string> start(const std::string& currentDir);
+
+  // Copies the whole model into the widgets.
+  void render();
+
+  // The game clock that follows Timer2.
+  const QTimer& gameClock() const { return gameClock_; }
+
+  // Twips of the model to device-independent pixels.
+  static int px(int twips) { return (twips + 7) / 15; }
+  static QColor colour(Colour c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // Runs a handler of the model, then draws the result.
+  template <class F>
+  void handle(F&& handler) {
+    handler();
+    render();
+  }
+  // The game's keys, when no widget with focus took them: letters extend the word, Backspace
+  // removes the last letter, Escape clears the word, Return confirms it.
+  bool playKey(QKeyEvent* event);
+
+  void buildControls(QWidget* client);
+  void buildMenu();
+  QLabel* addLabel(QWidget* client, const char* name, Label& model);
+  QPushButton* addButton(QWidget* client, const char* name, Button& model, void (Form1::*handler)());
+  QAction* addMenuEntry(QMenu* menu, const char* name, const char* caption, MenuItem& model, void (Form1::*handler)());
+
+  Form1& form_;
+  QtPlatform& platform_;
+  QTimer gameClock_;
+
+  std::vector<std::pair<QLabel*, Label*>> labels_;
+  std::vector<std::pair<QPushButton*, Button*>> buttons_;
+  std::vector<std::pair<QAction*, MenuItem*>> actions_;
+  QCheckBox* labMostra_ = nullptr;
+  ListBoxWidget* listS_ = nullptr;
+  ListBoxWidget* lisMie_ = nullptr;
+  std::array<DieWidget*, kCells> dice_{};
+  PathLinesWidget* lines_ = nullptr;
+  PictureWidget* shape1_ = nullptr;
+  std::array<PictureWidget*, 4> sfondo_{};
+  int sfondoBack_ = -1;
+};
+
+}  // namespace vocari

@@ -1,0 +1,39 @@
+#include "ui/qt/picture_widget.h"
+
+#include <QPainter>
+
+namespace vocari {
+
+PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void PictureWidget::setSource(int key, Source source) {
+  if (key == key_ && source_) return;
+  key_ = key;
+  source_ = std::move(source);
+  cache_ = QPixmap();
+  update();
+}
+
+void PictureWidget::setOutline(QColor colour) {
+  outline_ = colour;
+  update();
+}
+
+void PictureWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (source_) {
+    const qreal dpr = devicePixelRatioF();
+    if (cache_.isNull() || cache_.deviceIndependentSize().toSize() != size() || cache_.devicePixelRatio() != dpr)
+      cache_ = source_(size(), dpr);
+    if (!cache_.isNull()) painter.drawPixmap(rect(), cache_);
+  }
+  if (outline_.isValid()) {
+    painter.setPen(QPen(outline_, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+  }
+}
+
+}  // namespace vocari

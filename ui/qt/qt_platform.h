@@ -1,0 +1,54 @@
+// The Platform of the game on Qt: event processing, repaint, sound, clock, the standard file
+// dialogs, message boxes, the modal secondary windows and quitting.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "ui/forms/platform.h"
+
+namespace vocari {
+
+class MainWindow;
+
+class QtPlatform final : public Platform {
+ public:
+  // Replacements for the interactive parts, for tests: when a hook is set it runs instead of
+  // the dialog, the message box, the window, the sound or the quit.
+  struct Hooks {
+    std::function<std::string(const FileDialogRequest&)> chooseOpenFile;
+    std::function<std::string(const FileDialogRequest&)> chooseSaveFile;
+    std::function<void(const std::string& text, const std::string& title)> messageBox;
+    std::function<void(ModalWindow)> showModal;
+    std::function<void()> beep;
+    std::function<void(int status)> quit;
+  };
+  Hooks hooks;
+
+  QtPlatform();
+
+  // The window whose model is rendered before events run and that owns the dialogs.
+  void attach(MainWindow* window) { window_ = window; }
+
+  void processEvents() override;
+  void repaint() override;
+  void beep() override;
+  double clock() override;
+  std::string chooseOpenFile(const FileDialogRequest& request) override;
+  std::string chooseSaveFile(const FileDialogRequest& request) override;
+  void messageBox(const std::string& text, const std::string& title) override;
+  void showModal(ModalWindow window) override;
+  void quit(int status) override;
+
+  // The filter list of the game-file dialogs, as Qt writes it.
+  static QString gameFileFilter();
+
+ private:
+  MainWindow* window_ = nullptr;
+  QElapsedTimer clock_;
+  QString selectedFilter_;  // both dialogs start with the filter last chosen in either
+};
+
+}  // namespace vocari
