@@ -8,7 +8,6 @@
 #include <iterator>
 #include <map>
 #include <optional>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -100,6 +99,17 @@ std::optional<size_t> utf8Length(std::string_view s) {
     i += extra + 1;
   }
   return count;
+}
+
+bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isWordChar(char c) { return isUpper(c) || isDigit(c) || (c >= 'a' && c <= 'z') || c == '_'; }
+
+// Length of the run of capital letters at the start of s.
+size_t upperRun(std::string_view s) {
+  size_t n = 0;
+  while (n < s.size() && isUpper(s[n])) ++n;
+  return n;
 }
 
 int letterValue(char c) {
@@ -279,11 +289,14 @@ TEST(HelpDocument, NamesTheCaptionsMessagesAndKeysExactly) {
 // value, and the table must cover the whole alphabet.
 TEST(HelpDocument, LetterValuesAreTheGamesForAllTwentySixLetters) {
   const std::string text = readDoc("VocariAiuto.txt");
-  const std::regex pair(R"(\b([A-Z]) ([0-9])\b)");
   std::map<char, std::set<int>> found;
-  for (auto it = std::sregex_iterator(text.begin(), text.end(), pair); it != std::sregex_iterator();
-       ++it)
-    found[(*it)[1].str()[0]].insert(std::stoi((*it)[2].str()));
+  // A lone capital, one space, a lone digit: "A 1", not "CASA 2" nor "op. 27".
+  for (size_t i = 0; i + 2 < text.size(); ++i) {
+    if (!isUpper(text[i]) || text[i + 1] != ' ' || !isDigit(text[i + 2])) continue;
+    if (i > 0 && isWordChar(text[i - 1])) continue;
+    if (i + 3 < text.size() && isWordChar(text[i + 3])) continue;
+    found[text[i]].insert(text[i + 2] - '0');
+  }
 
   EXPECT_EQ(found.size(), 26u);
   for (int i = 0; i < vocari::kLetters; ++i) {
@@ -294,16 +307,25 @@ TEST(HelpDocument, LetterValuesAreTheGamesForAllTwentySixLetters) {
 
 TEST(HelpDocument, WorkedExamplesScoreAsTheGameDoes) {
   const auto split = splitCrLf(readDoc("VocariAiuto.txt"));
-  const std::regex example(R"(^\s+([A-Z]{2,})\s+[0-9][0-9 +x,=]*=\s*([0-9]+) punti(.*)$)");
+  // An example line: indented WORD, the sum written out, "= total punti", an optional note.
   int examples = 0;
   for (const auto& line : split.lines) {
-    std::smatch m;
-    if (!std::regex_match(line, m, example)) continue;
+    const size_t start = line.find_first_not_of(' ');
+    if (start == 0 || start == std::string::npos) continue;
+    const std::string_view rest = std::string_view(line).substr(start);
+    const size_t wordLength = upperRun(rest);
+    if (wordLength < 2 || rest.size() <= wordLength || rest[wordLength] != ' ') continue;
+    const size_t punti = rest.find(" punti");
+    if (punti == std::string_view::npos) continue;
+    const std::string_view sum = rest.substr(wordLength, punti - wordLength);
+    if (sum.find_first_not_of(" 0123456789+x,=") != std::string_view::npos) continue;
+    const size_t equals = sum.rfind('=');
+    if (equals == std::string_view::npos) continue;
     ++examples;
-    const std::string word = m[1];
-    EXPECT_EQ(std::stoi(m[2].str()), wordScore(word)) << line;
-    EXPECT_EQ(m[3].str().find("bonus") != std::string::npos, word.size() >= 5)
-        << "bonus note does not match the length of " << word;
+    const std::string word(rest.substr(0, wordLength));
+    EXPECT_EQ(std::stoi(std::string(sum.substr(equals + 1))), wordScore(word)) << line;
+    const bool bonusNoted = rest.find("bonus", punti) != std::string_view::npos;
+    EXPECT_EQ(bonusNoted, word.size() >= 5) << "bonus note does not match the length of " << word;
   }
   EXPECT_GE(examples, 3);
 }
@@ -315,6 +337,42 @@ struct Acronym {
   std::string meaning;
 };
 
+// "SIGLA - significato": capitals, space, hyphen, space, then a meaning that starts with text.
+std::optional<Acronym> parseAcronymEntry(std::string_view line) {
+  const size_t n = upperRun(line);
+  if (n == 0 || line.substr(n, 3) != " - " || line.size() <= n + 3 || line[n + 3] == ' ')
+    return std::nullopt;
+  return Acronym{std::string(line.substr(0, n)), std::string(line.substr(n + 3))};
+}
+
+TEST(AcronymEntry, AcceptsOnlyCapitalsHyphenAndAMeaning) {
+  struct Case {
+    const char* line;
+    const char* word;  // nullptr: not an entry
+  };
+  const Case cases[] = {
+      {"KM - chilometro", "KM"},
+      {"ETC - et cetera, eccetera (latino)", "ETC"},
+      {"Km - chilometro", nullptr},
+      {"KM-chilometro", nullptr},
+      {"KM - ", nullptr},
+      {"KM -  chilometro", nullptr},
+      {" KM - chilometro", nullptr},
+      {"ACRONIMI E ABBREVIAZIONI DEL DIZIONARIO", nullptr},
+      {"", nullptr},
+  };
+  for (const auto& c : cases) {
+    const auto entry = parseAcronymEntry(c.line);
+    if (c.word == nullptr) {
+      EXPECT_FALSE(entry.has_value()) << c.line;
+    } else {
+      ASSERT_TRUE(entry.has_value()) << c.line;
+      EXPECT_EQ(entry->word, c.word);
+      EXPECT_EQ(entry->word + " - " + entry->meaning, c.line);
+    }
+  }
+}
+
 // Acronimi.txt: a title line, an empty line, then one "SIGLA - significato" entry a line.
 std::vector<Acronym> parseAcronyms() {
   const auto split = splitCrLf(readDoc("Acronimi.txt"));
@@ -325,14 +383,12 @@ std::vector<Acronym> parseAcronyms() {
     ADD_FAILURE() << "Acronimi.txt holds no entries";
     return out;
   }
-  const std::regex entry(R"(^([A-Z]+) - (\S.*)$)");
   EXPECT_FALSE(lines[0].empty()) << "title line";
-  EXPECT_FALSE(std::regex_match(lines[0], entry)) << "the first line is the title";
+  EXPECT_FALSE(parseAcronymEntry(lines[0]).has_value()) << "the first line is the title";
   EXPECT_EQ(lines[1], "") << "an empty line follows the title";
   for (size_t n = 2; n < lines.size(); ++n) {
-    std::smatch m;
-    if (std::regex_match(lines[n], m, entry))
-      out.push_back({m[1], m[2]});
+    if (auto a = parseAcronymEntry(lines[n]))
+      out.push_back(*a);
     else
       ADD_FAILURE() << "Acronimi.txt line " << n + 1 << " is not \"SIGLA - significato\": "
                     << lines[n];
