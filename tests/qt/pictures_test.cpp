@@ -331,6 +331,12 @@ class PicturesTest : public QObject {
     QVERIFY(std::abs(knobX(frames[1]) - 46.5) < 1.5);
     QVERIFY(knobX(frames[0]) < 46.5 - 10);
     QVERIFY(knobX(frames[2]) > 46.5 + 10);
+    // From above, the top is a round of rings: the same turned half round, and every stripe
+    // crossed on the way from the rim to the centre.
+    const QImage& above = frames[3];
+    QVERIFY(meanAbsDifference(above, above.mirrored(true, true), true) < 3.0);
+    const QImage radius = above.copy(scaled(above, {46.5 - 33, 44.5, 26, 4}));
+    QVERIFY2(rainbowHues(radius) >= 6, qPrintable(QString::number(rainbowHues(radius))));
   }
 
   void frameNumbersWrapRound() {
