@@ -2,6 +2,7 @@
 // and the skip of a die filled as the second of a pair.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "board/deal.h"
@@ -65,6 +66,7 @@ struct QOnFirstDie {
   int coin;
   const char* board;
   const char* log;
+  friend void PrintTo(const QOnFirstDie& c, std::ostream* os) { *os << c.name; }
 };
 
 class QuPairOnFirstDie : public ::testing::TestWithParam<QOnFirstDie> {};
@@ -181,6 +183,7 @@ struct LastDieCase {
   const char* name;
   DealFn fn;
   const char* board;
+  friend void PrintTo(const LastDieCase& c, std::ostream* os) { *os << c.name; }
 };
 class QOnLastDie : public ::testing::TestWithParam<LastDieCase> {};
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <ostream>
 #include <random>
 #include <set>
 #include <string>
@@ -24,6 +25,7 @@ struct Method {
   DealFn fn;
   std::string never;  // letters the method never deals
   int lineOf(int pos) const;
+  friend void PrintTo(const Method& m, std::ostream* os) { *os << m.name; }
 };
 
 const Method kStd{"Std", &dealStandard, "BV"};
@@ -165,8 +167,10 @@ TEST_P(RealDeals, SupersededDealStopsAtTheYield) {
 // every die goes to the fallback group.
 TEST_P(RealDeals, ZeroQuotasStillEnd) {
   RealRandom real(3);
+  std::string log;
+  LoggingRandom bounded(real, log, 100000);
   GameState s = withQuotas(0, 0, 0);
-  ASSERT_TRUE(GetParam().fn(s, real, DealHooks{}));
+  ASSERT_TRUE(GetParam().fn(s, bounded, DealHooks{}));
   for (char c : diceText(s.board)) EXPECT_EQ(kindOf(c), Kind::Consonant) << c;
   EXPECT_EQ(s.consonantQuota, -16);
 }
@@ -195,6 +199,7 @@ struct Storm {
   void (*first15)(ScriptedRandom&);
   void (*flood)(ScriptedRandom&, size_t n);
   char lastLetter;
+  friend void PrintTo(const Storm& s, std::ostream* os) { *os << s.name; }
 };
 
 void groups(ScriptedRandom& s, int g, int k, int m) { s.push(18, g).push(m, k); }

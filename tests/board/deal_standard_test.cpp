@@ -152,24 +152,41 @@ TEST(DealStandard, QOnTheLastDieGetsNoU) {
 }
 
 TEST(DealStandard, VowelDrawsPastOneHundredLetTheRestFallThrough) {
-  // Two A are dealt, then A is drawn and refused until the vowel draws pass 100: die 9 gets the
+  // Two E are dealt, then E is drawn and refused until the vowel draws pass 100: die 9 gets the
   // rare letter, and every later die goes to the consonants although vowels are still owed.
   ScriptedRandom src;
   StdScript sc(src);
-  sc.pickFirst(), sc.vowel('A');
-  sc.pickFirst(), sc.vowel('A');
-  sc.pickFirst(), sc.vowel('A', 98).rare('H');  // vowel draws 3..100 refused; the 101st is not made
-  for (char c : std::string("CCDDFFGGLLMMN")) sc.pickFirst(), sc.consonant(c);
+  sc.pickFirst(), sc.vowel('E');
+  sc.pickFirst(), sc.vowel('E');
+  sc.pickFirst(), sc.vowel('E', 98).rare('H');  // vowel draws 3..100 refused; the 101st is not made
+  for (char c : std::string("DDFFGGLLMMNNP")) sc.pickFirst(), sc.consonant(c);
   Dealt d;
   d.s = withQuotas(9, 1, 6);
   runStandard(d, src);
-  EXPECT_EQ(diceText(d.s.board), "AAHC" "CDDF" "FGGL" "LMMN");
+  EXPECT_EQ(diceText(d.s.board), "EEHD" "DFFG" "GLLM" "MNNP");
   EXPECT_EQ(d.s.vowelQuota, 7);
   EXPECT_EQ(d.s.rareQuota, 0);
   EXPECT_EQ(d.s.consonantQuota, 6 - 13);
   // A yield before every vowel-step entry (also the one past the limit), the rare draw and
   // every consonant draw.
   EXPECT_EQ(d.rec.yields, 2 + 98 + 1 + 1 + 13 * 2);
+}
+
+TEST(DealStandard, RareDrawsPastOneHundredFallToTheConsonants) {
+  // H is dealt, then drawn and refused on rare draws 2..100: the die goes to the consonants, and so
+  // does every later die although a rare letter is still owed.
+  ScriptedRandom src;
+  StdScript sc(src);
+  for (char c : std::string("AEIO")) sc.pickFirst(), sc.vowel(c);
+  sc.pickFirst(), sc.rare('H');
+  sc.pickFirst(), sc.rare('H', 99).consonant('D');
+  for (char c : std::string("DFFGGLLMMN")) sc.pickFirst(), sc.consonant(c);
+  Dealt d;
+  d.s = withQuotas(4, 2, 10);
+  runStandard(d, src);
+  EXPECT_EQ(diceText(d.s.board), "AEIO" "HDDF" "FGGL" "LMMN");
+  EXPECT_EQ(d.s.rareQuota, 1);
+  EXPECT_EQ(d.s.consonantQuota, -1);
 }
 
 TEST(DealStandard, ConsonantDrawOneHundredOneIsTakenAsDrawn) {

@@ -11,6 +11,7 @@
 #include "board/deal.h"
 #include "core/game_state.h"
 #include "core/tables.h"
+#include "scripted_random.h"
 
 namespace vocari::testing {
 
@@ -72,11 +73,17 @@ struct Recorder {
   }
 };
 
-// Passes draws through from another source and logs them.
+// Passes draws through from another source and logs them. A deal that keeps drawing past
+// `bound` fails the test and is ended by an exception rather than left hanging.
 class LoggingRandom final : public RandomSource {
  public:
-  LoggingRandom(RandomSource& inner, std::string& log) : inner_(inner), log_(log) {}
+  LoggingRandom(RandomSource& inner, std::string& log, long bound = 1'000'000)
+      : inner_(inner), log_(log), bound_(bound) {}
   float rnd() override {
+    if (++used_ > bound_) {
+      ADD_FAILURE() << "more than " << bound_ << " draws";
+      throw ScriptExhausted();
+    }
     log_ += 'r';
     return inner_.rnd();
   }
@@ -88,6 +95,8 @@ class LoggingRandom final : public RandomSource {
  private:
   RandomSource& inner_;
   std::string& log_;
+  long bound_;
+  long used_ = 0;
 };
 
 }  // namespace vocari::testing
