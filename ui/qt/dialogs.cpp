@@ -1,28 +1,24 @@
-// Placeholder secondary windows: a bare modal window with a close button, until the viewer,
-// options and information windows take their place.
+// The secondary windows: the text viewer, the options window and the information window.
 #include "ui/qt/dialogs.h"
 
-#include <QDialog>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include "ui/qt/info_dialog.h"
+#include "ui/qt/options_dialog.h"
+#include "ui/qt/viewer_dialog.h"
 
 namespace vocari {
 
 void runModalWindow(ModalWindow which, Form1& form1, QWidget* parent) {
-  (void)form1;
-  QDialog dialog(parent);
   switch (which) {
-    case ModalWindow::Viewer: dialog.setObjectName("Form2"); break;
-    case ModalWindow::Options: dialog.setObjectName("Form5"); break;
-    case ModalWindow::Info: dialog.setObjectName("Form4"); break;
+    case ModalWindow::Viewer:
+      runViewer(form1.settings, parent);
+      return;
+    case ModalWindow::Options:
+      runOptions(form1, parent);
+      return;
+    case ModalWindow::Info:
+      runInfo(parent);
+      return;
   }
-  dialog.setWindowTitle(" ");
-  auto* layout = new QVBoxLayout(&dialog);
-  auto* close = new QPushButton("OK", &dialog);
-  close->setObjectName("Command1");
-  layout->addWidget(close);
-  QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
-  dialog.exec();
 }
 
 }  // namespace vocari

@@ -1,0 +1,143 @@
+#include "ui/qt/viewer_dialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QListView>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "ui/qt/main_window.h"
+#include "ui/qt/pictures.h"
+
+namespace vocari {
+
+namespace {
+
+QFont sansSerif(qreal points, bool bold) {
+  QFont font;
+  font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans"});
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+QRect twips(const Rect& r) {
+  return QRect(MainWindow::px(r.left), MainWindow::px(r.top), MainWindow::px(r.width), MainWindow::px(r.height));
+}
+
+void setShown(QWidget* w, bool visible) {
+  if (w->isHidden() == visible) w->setVisible(visible);
+}
+
+// Documents are UTF-8 with CR LF; the text box wants plain line feeds.
+QString entryText(const std::string& bytes) {
+  QString text = QString::fromUtf8(bytes);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return text;
+}
+
+}  // namespace
+
+ViewerLinesModel::ViewerLinesModel(const std::vector<std::string>& lines, QObject* parent)
+    : QAbstractListModel(parent), lines_(lines) {}
+
+int ViewerLinesModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : int(lines_.size());
+}
+
+QVariant ViewerLinesModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= int(lines_.size())) return {};
+  if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
+  return QString::fromUtf8(lines_[std::size_t(index.row())]);
+}
+
+ViewerDialog::ViewerDialog(Form2& model, QWidget* parent) : QDialog(parent), model_(model) {
+  setObjectName("Form2");
+  setWindowIcon(appIcon());
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+  listai_ = new QListView(this);
+  listai_->setObjectName("Listai");
+  listai_->setGeometry(twips(Form2::ListaiRect));
+  listai_->setFont(sansSerif(9.75, false));
+  listai_->setUniformItemSizes(true);
+  listai_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  listai_->setSelectionMode(QAbstractItemView::SingleSelection);
+  listai_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  listai_->setAccessibleName(QStringLiteral("Testo"));
+  lines_ = new ViewerLinesModel(model_.Listai.items, listai_);
+  listai_->setModel(lines_);
+  if (lines_->rowCount() > 0) listai_->setCurrentIndex(lines_->index(0));
+
+  unCons_ = new QPlainTextEdit(this);
+  unCons_->setObjectName("UnCons");
+  unCons_->setGeometry(twips(Form2::UnConsRect));
+  unCons_->setFont(sansSerif(9.75, true));
+  // The advice is read, not edited; the keyboard still moves through it for a screen reader.
+  unCons_->setReadOnly(true);
+  unCons_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+  unCons_->setAccessibleName(QStringLiteral("Consiglio"));
+
+  const auto makeButton = [this](const char* name, const Button& b, QRect geometry) {
+    auto* button = new QPushButton(QString::fromStdString(b.caption), this);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+  };
+  indietro_ = makeButton("Indietro", model_.Indietro, twips(Form2::IndietroRect));
+  avanti_ = makeButton("Avanti", model_.Avanti, twips(Form2::AvantiRect));
+  command1_ = makeButton("Command1", model_.Command1, twips(model_.Command1Rect));
+  connect(indietro_, &QPushButton::clicked, this, [this] { handle([this] { model_.Indietro_Click(); }); });
+  connect(avanti_, &QPushButton::clicked, this, [this] { handle([this] { model_.Avanti_Click(); }); });
+  connect(command1_, &QPushButton::clicked, this, [this] { handle([this] { model_.Command1_Click(); }); });
+
+  render();
+  (model_.adviceMode() ? static_cast<QWidget*>(avanti_) : listai_)->setFocus(Qt::OtherFocusReason);
+}
+
+void ViewerDialog::render() {
+  const QString caption = QString::fromStdString(model_.Caption);
+  if (windowTitle() != caption) setWindowTitle(caption);
+  setFixedSize(MainWindow::px(Form2::kClientWidth), MainWindow::px(model_.Height - Form2::kFrameHeight));
+
+  setShown(listai_, model_.Listai.visible);
+  setShown(unCons_, model_.UnCons.visible);
+  if (model_.UnCons.text != shownText_) {
+    shownText_ = model_.UnCons.text;
+    unCons_->setPlainText(entryText(shownText_));
+  }
+  for (auto [button, b] : {std::pair{indietro_, &model_.Indietro}, std::pair{avanti_, &model_.Avanti},
+                           std::pair{command1_, &model_.Command1}}) {
+    // A button about to be disabled hands the keyboard focus on, so it is never lost.
+    if (!b->enabled && button->hasFocus()) focusNextChild();
+    button->setEnabled(b->enabled);
+    setShown(button, b->visible);
+  }
+  const QRect g = twips(model_.Command1Rect);
+  if (command1_->geometry() != g) command1_->setGeometry(g);
+}
+
+void ViewerDialog::closeEvent(QCloseEvent* event) {
+  model_.Form_Unload();
+  QDialog::closeEvent(event);
+}
+
+void runViewer(const Settings& settings, QWidget* parent) {
+  // The advice scan lets timer ticks through (the game clock keeps counting) but no input, so no
+  // second window can be opened before this one is up.
+  Form2 model(settings, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+  if (std::optional<ViewerFailure> failure = model.Form_Load()) {
+    QMessageBox box(QMessageBox::Information, QString::fromStdString(failure->title),
+                    QString::fromStdString(failure->message), QMessageBox::Ok, parent);
+    box.setObjectName("MsgBox");
+    box.exec();
+    return;
+  }
+  ViewerDialog dialog(model, parent);
+  dialog.exec();
+}
+
+}  // namespace vocari
