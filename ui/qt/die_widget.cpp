@@ -55,17 +55,12 @@ void DieWidget::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const bool wasPressed = pressed_;
   pressed_ = false;
-  if (inDoubleClick_) {
-    inDoubleClick_ = false;
-    return;
-  }
   if (wasPressed && rect().contains(event->position().toPoint()) && onClick) onClick(position_);
 }
 
 void DieWidget::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  inDoubleClick_ = true;
-  pressed_ = false;
+  pressed_ = false;  // the release that ends a double click is no click
   if (onDoubleClick) onDoubleClick(position_);
 }
 

@@ -8,6 +8,8 @@
 namespace vocari {
 
 class DieWidget : public QWidget {
+  Q_OBJECT
+
  public:
   DieWidget(int position, QWidget* parent = nullptr);
 
@@ -35,7 +37,6 @@ class DieWidget : public QWidget {
   int letterIndex_ = -1;
   bool framed_ = false;
   bool pressed_ = false;
-  bool inDoubleClick_ = false;
 };
 
 }  // namespace vocari

@@ -11,6 +11,8 @@
 namespace vocari {
 
 class ListBoxWidget : public QListWidget {
+  Q_OBJECT
+
  public:
   explicit ListBoxWidget(QWidget* parent = nullptr);
 

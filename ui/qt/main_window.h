@@ -28,6 +28,8 @@ class PictureWidget;
 class QtPlatform;
 
 class MainWindow : public QMainWindow {
+  Q_OBJECT
+
  public:
   MainWindow(Form1& form, QtPlatform& platform, QWidget* parent = nullptr);
   ~MainWindow() override;

@@ -19,6 +19,8 @@ struct PathSegment {
 };
 
 class PathLinesWidget : public QWidget {
+  Q_OBJECT
+
  public:
   static constexpr qreal kLineWidth = 5;
 

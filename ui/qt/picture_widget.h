@@ -10,6 +10,8 @@
 namespace vocari {
 
 class PictureWidget : public QWidget {
+  Q_OBJECT
+
  public:
   // Renders the picture for a size in device-independent pixels and a device pixel ratio.
   using Source = std::function<QPixmap(QSize size, qreal dpr)>;
