@@ -8,11 +8,12 @@
 #include "ui/forms/form1.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_platform.h"
+#include "ui/qt/splash_window.h"
 
 namespace {
 
 // Runs the main window's start-up and shows it; on failure tells the player why and returns
-// false. A splash window in front of the main window calls this when it hands over.
+// false. The splash window calls this when it hands over.
 bool openMainWindow(vocari::MainWindow& window) {
   if (auto error = window.start(QDir::currentPath().toStdString())) {
     QMessageBox::critical(nullptr, QString::fromUtf8(vocari::Form1::kCaption).trimmed(),
@@ -36,6 +37,8 @@ int main(int argc, char** argv) {
   vocari::Form1 form(settings, platform, random);
   vocari::MainWindow window(form, platform);
 
-  if (!openMainWindow(window)) return 1;
+  // The splash runs its animation in the event loop, then opens the main window; when the
+  // start-up fails it ends the loop with status 1.
+  vocari::showSplashThenMain([&window] { return openMainWindow(window); });
   return app.exec();
 }
