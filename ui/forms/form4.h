@@ -22,8 +22,7 @@ class Form4 {
   static constexpr Colour kCommand1Face = rgb(0, 0, 255);
 
   Label Label1{.caption = "Programma Vocari V.1", .foreColor = kTextColor};
-  Label Label2{.caption = "Ideazione e programmazione:\ngli autori di Vocari",
-               .foreColor = kTextColor};
+  Label Label2{.caption = "Un gioco di parole\nin lingua italiana", .foreColor = kTextColor};
   Label Label3{.caption = "Parole da dizionari liberi", .foreColor = kTextColor};
   Button Command1;  // no caption: it shows the close picture
 

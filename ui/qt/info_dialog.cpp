@@ -1,9 +1,11 @@
 #include "ui/qt/info_dialog.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 #include "ui/qt/main_window.h"
 #include "ui/qt/pictures.h"
@@ -22,6 +24,20 @@ QFont sansSerif(qreal points, bool bold) {
 
 QRect twips(const Rect& r) {
   return QRect(MainWindow::px(r.left), MainWindow::px(r.top), MainWindow::px(r.width), MainWindow::px(r.height));
+}
+
+// The substitute faces run wider than the original one: a label whose longest line would not fit
+// its box gets a smaller size instead of being cut off.
+void fitLines(QLabel* label) {
+  QFont font = label->font();
+  const auto widest = [&] {
+    int w = 0;
+    for (const QString& line : label->text().split(QLatin1Char('\n')))
+      w = std::max(w, QFontMetrics(font).horizontalAdvance(line));
+    return w;
+  };
+  while (font.pointSizeF() > 6 && widest() > label->width()) font.setPointSizeF(font.pointSizeF() - 0.5);
+  label->setFont(font);
 }
 
 }  // namespace
@@ -46,6 +62,7 @@ InfoDialog::InfoDialog(Form4& model, QWidget* parent) : QDialog(parent), model_(
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, MainWindow::colour(model.foreColor));
     label->setPalette(p);
+    fitLines(label);
     return label;
   };
   makeLabel("Label1", model_.Label1, Form4::Label1Rect, true, Qt::AlignLeft);

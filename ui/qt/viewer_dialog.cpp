@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QItemSelectionModel>
 #include <QListView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -31,10 +32,12 @@ void setShown(QWidget* w, bool visible) {
   if (w->isHidden() == visible) w->setVisible(visible);
 }
 
-// Documents are UTF-8 with CR LF; the text box wants plain line feeds.
+// Documents are UTF-8 with CR LF; the text box wants plain line feeds, and the line break that
+// ends an entry would only add an empty line to scroll to.
 QString entryText(const std::string& bytes) {
   QString text = QString::fromUtf8(bytes);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
   return text;
 }
 
@@ -69,7 +72,9 @@ ViewerDialog::ViewerDialog(Form2& model, QWidget* parent) : QDialog(parent), mod
   listai_->setAccessibleName(QStringLiteral("Testo"));
   lines_ = new ViewerLinesModel(model_.Listai.items, listai_);
   listai_->setModel(lines_);
-  if (lines_->rowCount() > 0) listai_->setCurrentIndex(lines_->index(0));
+  // The keyboard starts on the first line, without a selection drawn over it.
+  if (lines_->rowCount() > 0)
+    listai_->selectionModel()->setCurrentIndex(lines_->index(0), QItemSelectionModel::NoUpdate);
 
   unCons_ = new QPlainTextEdit(this);
   unCons_->setObjectName("UnCons");
