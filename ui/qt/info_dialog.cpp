@@ -46,8 +46,6 @@ InfoDialog::InfoDialog(Form4& model, QWidget* parent) : QDialog(parent), model_(
   setObjectName("Form4");
   setWindowTitle(QString::fromUtf8(Form4::kCaption));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-  // No icon of its own: an empty one keeps the application's icon off the frame.
-  setWindowIcon(QIcon(QPixmap(1, 1)));
   setFixedSize(MainWindow::px(Form4::kClientWidth), MainWindow::px(Form4::kClientHeight));
   setAccessibleName(QString::fromStdString(model_.Label1.caption));
 
