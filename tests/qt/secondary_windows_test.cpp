@@ -23,7 +23,6 @@
 #include "core/startup.h"
 #include "ui/forms/form2.h"
 #include "ui/forms/form1.h"
-#include "ui/qt/dialogs.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/splash_window.h"
@@ -273,21 +272,6 @@ class SecondaryWindowsTest : public QObject {
     // The summer picture now lies behind the board, the winter one out of sight.
     QCOMPARE(game.window.findChild<QWidget*>("Sfondo_1")->pos(), QPoint(MainWindow::px(480), MainWindow::px(600)));
     QVERIFY(game.window.findChild<QWidget*>("Sfondo_0")->x() >= MainWindow::px(8175));
-  }
-
-  void theTimeIsLockedWhileAGameIsTimed() {
-    Game game(dataDir());
-    game.form.Timer2.enabled = true;  // as during a game, without the clock running
-    bool text1Enabled = true, label1Enabled = true;
-    whenModal([&](QWidget* modal) {
-      text1Enabled = modal->findChild<QLineEdit*>("Text1")->isEnabled();
-      label1Enabled = modal->findChild<QLabel*>("Label1")->isEnabled();
-      QTest::mouseClick(modal->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    });
-    runModalWindow(ModalWindow::Options, game.form, &game.window);
-    game.form.Timer2.enabled = false;
-    QVERIFY(!text1Enabled);
-    QVERIFY(!label1Enabled);
   }
 
   void informationWindowOpensAtItsPlaceAndCloses() {
