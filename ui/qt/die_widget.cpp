@@ -1,9 +1,9 @@
 #include "ui/qt/die_widget.h"
 
-#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 
 #include "ui/qt/pictures.h"
 
@@ -13,11 +13,14 @@ namespace {
 
 // The 26 tiles are shared by the 16 dice; a deal only copies them.
 QPixmap cachedTile(int letterIndex, QSize size, qreal dpr) {
-  static QHash<QString, QPixmap> cache;
-  const QString key = QStringLiteral("%1/%2x%3@%4").arg(letterIndex).arg(size.width()).arg(size.height()).arg(dpr);
-  auto it = cache.find(key);
-  if (it == cache.end()) it = cache.insert(key, letterTile(letterIndex, size, dpr));
-  return *it;
+  const QString key =
+      QStringLiteral("vocari-tile/%1/%2x%3@%4").arg(letterIndex).arg(size.width()).arg(size.height()).arg(dpr);
+  QPixmap tile;
+  if (!QPixmapCache::find(key, &tile)) {
+    tile = letterTile(letterIndex, size, dpr);
+    QPixmapCache::insert(key, tile);
+  }
+  return tile;
 }
 
 }  // namespace

@@ -111,7 +111,7 @@ MainWindow::MainWindow(Form1& form, QtPlatform& platform, QWidget* parent)
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   gameClock_.setObjectName("Timer2");
-  gameClock_.setTimerType(Qt::CoarseTimer);
+  gameClock_.setTimerType(Qt::PreciseTimer);
   connect(&gameClock_, &QTimer::timeout, this, [this] {
     // A tick queued just before the model stopped the clock is dropped.
     if (!form_.Timer2.enabled) return;
