@@ -12,7 +12,9 @@ struct Run {
   bool terminal;  // followed directly by CR LF
 };
 
-std::vector<Run> collectRuns(std::string_view text) {
+// The runs that follow a CR LF. Empty runs are left out (any CR LF already makes the empty
+// prefix viable); `emptyWord` tells whether one of them is followed by another CR LF.
+std::vector<Run> collectRuns(std::string_view text, bool& anyBreak, bool& emptyWord) {
   std::vector<Run> runs;
   const char* const begin = text.data();
   const std::size_t n = text.size();
@@ -28,7 +30,11 @@ std::vector<Run> collectRuns(std::string_view text) {
     std::size_t end = at + 2;
     while (end < n && DictionaryIndex::symbol(text[end]) >= 0) ++end;
     const bool terminal = end + 1 < n && text[end] == '\r' && text[end + 1] == '\n';
-    runs.push_back({uint32_t(at + 2), uint32_t(end - at - 2), terminal});
+    anyBreak = true;
+    if (end == at + 2)
+      emptyWord = emptyWord || terminal;
+    else
+      runs.push_back({uint32_t(at + 2), uint32_t(end - at - 2), terminal});
     // The run ends at a character that is not a die character; the next CR LF can start there.
     i = end;
   }
@@ -38,24 +44,25 @@ std::vector<Run> collectRuns(std::string_view text) {
 }  // namespace
 
 DictionaryIndex::DictionaryIndex(std::string_view text) {
-  std::vector<Run> runs = collectRuns(text);
-  if (runs.empty()) return;
+  bool anyBreak = false, emptyWord = false;
+  std::vector<Run> runs = collectRuns(text, anyBreak, emptyWord);
+  if (!anyBreak) return;
 
   auto view = [&](const Run& r) { return text.substr(r.offset, r.length); };
   auto less = [&](const Run& a, const Run& b) { return view(a) < view(b); };
   // The shipped word list is already sorted; other files are sorted here.
   if (!std::is_sorted(runs.begin(), runs.end(), less)) std::sort(runs.begin(), runs.end(), less);
 
-  // Depth-first build over ranges of sorted runs that share their first `depth` characters.
+  // Build over ranges of sorted runs that share their first `depth` characters. Expanding a node
+  // gives its children one contiguous block. The short prefixes, which every search goes
+  // through, are laid out breadth first so that they share a few cache lines; below them each
+  // subtree is laid out depth first, close to its parent.
   struct Pending {
     uint32_t node, lo, hi, depth;
   };
-  nodes_.emplace_back();
-  std::vector<Pending> pending{{kRoot, 0, uint32_t(runs.size()), 0}};
+  constexpr uint32_t kBreadthFirstDepth = 3;
   std::vector<Pending> children;
-  while (!pending.empty()) {
-    const Pending cur = pending.back();
-    pending.pop_back();
+  auto expand = [&](const Pending& cur) {
     uint32_t i = cur.lo;
     uint32_t mask = 0;
     for (; i < cur.hi && runs[i].length == cur.depth; ++i)
@@ -72,7 +79,26 @@ DictionaryIndex::DictionaryIndex(std::string_view text) {
     nodes_[cur.node].mask |= mask;
     nodes_[cur.node].first = uint32_t(nodes_.size());
     nodes_.resize(nodes_.size() + children.size());
-    pending.insert(pending.end(), children.rbegin(), children.rend());
+  };
+
+  nodes_.reserve(runs.size() * 3);
+  nodes_.emplace_back();
+  if (emptyWord) nodes_[kRoot].mask |= kTerminal;
+  std::vector<Pending> queue{{kRoot, 0, uint32_t(runs.size()), 0}};
+  std::vector<Pending> frontier;
+  for (std::size_t head = 0; head < queue.size(); ++head) {
+    expand(queue[head]);
+    for (const Pending& c : children) (c.depth < kBreadthFirstDepth ? queue : frontier).push_back(c);
+  }
+  std::vector<Pending> stack;
+  for (const Pending& f : frontier) {
+    stack.assign(1, f);
+    while (!stack.empty()) {
+      const Pending cur = stack.back();
+      stack.pop_back();
+      expand(cur);
+      stack.insert(stack.end(), children.rbegin(), children.rend());
+    }
   }
   nodes_.shrink_to_fit();
 }

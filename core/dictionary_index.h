@@ -43,6 +43,9 @@ class DictionaryIndex {
   uint32_t find(std::string_view w) const;
 
   std::size_t nodeCount() const { return nodes_.size(); }
+  // Raw access for the search's inner loop: the set of child symbols and the first child.
+  uint32_t childMask(uint32_t node) const { return nodes_[node].mask & ~kTerminal; }
+  uint32_t firstChild(uint32_t node) const { return nodes_[node].first; }
   std::size_t memoryBytes() const { return nodes_.capacity() * sizeof(Node); }
 
  private:

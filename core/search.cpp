@@ -24,59 +24,82 @@ std::string decode(Key key) {
   return w;
 }
 
-constexpr int kStepsPerYield = 4096;
+constexpr int kDescendsPerYield = 4096;
+
+// The walk over chains of touching dice, carrying the index node of the chain's word along, so
+// that every extension costs one bit test instead of a probe from the root.
+class Walker {
+ public:
+  Walker(const Board& board, const DictionaryIndex& index, const SearchYield& yield)
+      : index_(index), yield_(yield) {
+    for (int d = 0; d < kDice; ++d) {
+      const int s = DictionaryIndex::symbol(board[dicePos[d]]);
+      symbol_[d] = s;
+      bit_[d] = s < 0 ? 0 : 1u << s;
+    }
+    for (int d = 0; d < kDice; ++d) {
+      int n = 0;
+      for (int16_t off : dirOffset) {
+        const int q = dicePos[d] + off;
+        if (!isDiePos(q)) continue;
+        neighbours_[d][n++] = int8_t(std::find(dicePos.begin(), dicePos.end(), q) - dicePos.begin());
+      }
+      neighbours_[d][n] = -1;
+    }
+  }
+
+  // False when a yield abandoned the search.
+  bool run(std::vector<Key>& found) {
+    found_ = &found;
+    for (int start = dicePos.front(); start <= dicePos.back(); ++start) {
+      if (yield_ && !yield_()) return false;
+      if (!isDiePos(start) || index_.empty()) continue;
+      const int d = int(std::find(dicePos.begin(), dicePos.end(), start) - dicePos.begin());
+      if (symbol_[d] < 0) continue;
+      const uint32_t node = index_.child(DictionaryIndex::kRoot, symbol_[d]);
+      if (node == DictionaryIndex::kNone) continue;
+      extend(d, node, 1u << d, code(symbol_[d]) << shiftAt(0), 0);
+      if (abandoned_) return false;
+    }
+    return true;
+  }
+
+ private:
+  void extend(int die, uint32_t node, uint32_t used, Key key, int depth) {
+    const uint32_t mask = index_.childMask(node);
+    const uint32_t first = index_.firstChild(node);
+    for (const int8_t* n = neighbours_[die].data(); *n >= 0; ++n) {
+      const int d = *n;
+      if (((used >> d) & 1) || !(mask & bit_[d])) continue;
+      const uint32_t child = first + uint32_t(__builtin_popcount(mask & (bit_[d] - 1)));
+      const Key k = key | (code(symbol_[d]) << shiftAt(depth + 1));
+      if (index_.isTerminal(child)) found_->push_back(k);
+      if (++descends_ == kDescendsPerYield) {
+        descends_ = 0;
+        if (yield_ && !yield_()) abandoned_ = true;
+      }
+      if (abandoned_) return;
+      extend(d, child, used | (1u << d), k, depth + 1);
+    }
+  }
+
+  const DictionaryIndex& index_;
+  const SearchYield& yield_;
+  std::array<int, kDice> symbol_{};
+  std::array<uint32_t, kDice> bit_{};
+  std::array<std::array<int8_t, 9>, kDice> neighbours_{};
+  std::vector<Key>* found_ = nullptr;
+  int descends_ = 0;
+  bool abandoned_ = false;
+};
 
 }  // namespace
 
 std::optional<std::vector<std::string>> findSolutions(const Board& board, const Dictionary& dict,
                                                       const SearchYield& yield) {
-  const DictionaryIndex& index = dict.index();
   std::vector<Key> found;
-  struct Frame {
-    int pos;
-    uint32_t node;
-    int dir;
-    Key key;
-  };
-  std::array<Frame, kMaxDice> path;
-  int steps = 0;
-
-  for (int start = dicePos.front(); start <= dicePos.back(); ++start) {
-    if (yield && !yield()) return std::nullopt;
-    if (!board[start] || index.empty()) continue;
-    const int s0 = DictionaryIndex::symbol(board[start]);
-    const uint32_t n0 = s0 < 0 ? DictionaryIndex::kNone : index.child(DictionaryIndex::kRoot, s0);
-    if (n0 == DictionaryIndex::kNone) continue;
-
-    uint64_t used = uint64_t(1) << start;
-    int depth = 0;
-    path[0] = {start, n0, -1, code(s0) << shiftAt(0)};
-    while (true) {
-      if (++steps == kStepsPerYield) {
-        steps = 0;
-        if (yield && !yield()) return std::nullopt;
-      }
-      Frame& f = path[depth];
-      if (++f.dir >= 8) {
-        used &= ~(uint64_t(1) << f.pos);
-        if (depth == 0) break;
-        --depth;
-        continue;
-      }
-      const int next = f.pos + dirOffset[f.dir];
-      const char letter = board[next];
-      if (!letter || (used >> next) & 1) continue;
-      const int s = DictionaryIndex::symbol(letter);
-      if (s < 0) continue;
-      const uint32_t node = index.child(f.node, s);
-      if (node == DictionaryIndex::kNone) continue;
-      const Key key = f.key | (code(s) << shiftAt(depth + 1));
-      if (index.isTerminal(node)) found.push_back(key);
-      path[++depth] = {next, node, -1, key};
-      used |= uint64_t(1) << next;
-    }
-  }
-
+  found.reserve(256);
+  if (!Walker(board, dict.index(), yield).run(found)) return std::nullopt;
   std::sort(found.begin(), found.end());
   found.erase(std::unique(found.begin(), found.end()), found.end());
   std::vector<std::string> words;
