@@ -26,6 +26,26 @@ std::string decode(Key key) {
 
 constexpr int kDescendsPerYield = 4096;
 
+// Die number of each board position (-1 for the border).
+constexpr std::array<int8_t, kCells> kDieAt = [] {
+  std::array<int8_t, kCells> at{};
+  at.fill(-1);
+  for (int d = 0; d < kDice; ++d) at[dicePos[d]] = int8_t(d);
+  return at;
+}();
+
+// The touching dice of each die, padded with kDice.
+constexpr std::array<std::array<int8_t, 8>, kDice> kNeighbours = [] {
+  std::array<std::array<int8_t, 8>, kDice> nb{};
+  for (int d = 0; d < kDice; ++d) {
+    int n = 0;
+    for (int16_t off : dirOffset)
+      if (const int q = dicePos[d] + off; isDiePos(q)) nb[d][n++] = kDieAt[q];
+    while (n < 8) nb[d][n++] = int8_t(kDice);
+  }
+  return nb;
+}();
+
 // The walk over chains of touching dice, carrying the index node of the chain's word along, so
 // that every extension costs one bit test instead of a probe from the root.
 class Walker {
@@ -35,17 +55,9 @@ class Walker {
     for (int d = 0; d < kDice; ++d) {
       const int s = DictionaryIndex::symbol(board[dicePos[d]]);
       symbol_[d] = s;
-      bit_[d] = s < 0 ? 0 : 1u << s;
+      shift_[d] = s < 0 ? kNoSymbol : s;
     }
-    for (int d = 0; d < kDice; ++d) {
-      int n = 0;
-      for (int16_t off : dirOffset) {
-        const int q = dicePos[d] + off;
-        if (!isDiePos(q)) continue;
-        neighbours_[d][n++] = int8_t(std::find(dicePos.begin(), dicePos.end(), q) - dicePos.begin());
-      }
-      neighbours_[d][n] = -1;
-    }
+    shift_[kPad] = kNoSymbol;
   }
 
   // False when a yield abandoned the search.
@@ -54,7 +66,7 @@ class Walker {
     for (int start = dicePos.front(); start <= dicePos.back(); ++start) {
       if (yield_ && !yield_()) return false;
       if (!isDiePos(start) || index_.empty()) continue;
-      const int d = int(std::find(dicePos.begin(), dicePos.end(), start) - dicePos.begin());
+      const int d = kDieAt[start];
       if (symbol_[d] < 0) continue;
       const uint32_t node = index_.child(DictionaryIndex::kRoot, symbol_[d]);
       if (node == DictionaryIndex::kNone) continue;
@@ -68,10 +80,15 @@ class Walker {
   void extend(int die, uint32_t node, uint32_t used, Key key, int depth) {
     const uint32_t mask = index_.childMask(node);
     const uint32_t first = index_.firstChild(node);
-    for (const int8_t* n = neighbours_[die].data(); *n >= 0; ++n) {
-      const int d = *n;
-      if (((used >> d) & 1) || !(mask & bit_[d])) continue;
-      const uint32_t child = first + uint32_t(__builtin_popcount(mask & (bit_[d] - 1)));
+    // The neighbours whose letter continues some dictionary line, without branching on each.
+    uint32_t next = 0;
+    for (int8_t n : kNeighbours[die]) next |= ((mask >> shift_[n]) & 1u) << n;
+    next &= ~used;
+    // The order of the extensions does not matter: the words are sorted afterwards.
+    for (; next; next &= next - 1) {
+      const int d = __builtin_ctz(next);
+      const uint32_t child =
+          first + uint32_t(__builtin_popcount(mask & ((1u << symbol_[d]) - 1)));
       const Key k = key | (code(symbol_[d]) << shiftAt(depth + 1));
       if (index_.isTerminal(child)) found_->push_back(k);
       if (++descends_ == kDescendsPerYield) {
@@ -83,11 +100,14 @@ class Walker {
     }
   }
 
+  // A padding neighbour, and the shift that reads a bit no child mask ever has.
+  static constexpr int kPad = kDice;
+  static constexpr int kNoSymbol = 31;
+
   const DictionaryIndex& index_;
   const SearchYield& yield_;
   std::array<int, kDice> symbol_{};
-  std::array<uint32_t, kDice> bit_{};
-  std::array<std::array<int8_t, 9>, kDice> neighbours_{};
+  std::array<int, kDice + 1> shift_{};
   std::vector<Key>* found_ = nullptr;
   int descends_ = 0;
   bool abandoned_ = false;
