@@ -1,0 +1,52 @@
+# Runs at install time (from cmake_install.cmake, and so also for CPack): writes the desktop entry
+# with the real installation prefix in Path= and Exec=, then installs it like any other file, so
+# DESTDIR and the install manifest are handled by file(INSTALL).
+#
+# Set by the caller: VOCARI_DESKTOP_TEMPLATE, VOCARI_DESKTOP_FILE (the file name to install),
+# VOCARI_STAGING_DIR, VOCARI_BINDIR, VOCARI_DATADIR, VOCARI_APPLICATIONS_DIR (the last three as
+# given to GNUInstallDirs: relative to the prefix, or absolute).
+
+get_filename_component(_prefix "${CMAKE_INSTALL_PREFIX}" ABSOLUTE)
+
+function(vocari_full_path out dir)
+  if(IS_ABSOLUTE "${dir}")
+    set(_p "${dir}")
+  else()
+    set(_p "${_prefix}/${dir}")
+  endif()
+  cmake_path(NORMAL_PATH _p)
+  string(REGEX REPLACE "(.)/+$" "\\1" _p "${_p}")
+  set(${out} "${_p}" PARENT_SCOPE)
+endfunction()
+
+vocari_full_path(_bindir "${VOCARI_BINDIR}")
+vocari_full_path(_datadir "${VOCARI_DATADIR}/vocari")
+vocari_full_path(_appsdir "${VOCARI_APPLICATIONS_DIR}")
+
+# A string value of a desktop entry: backslashes doubled.
+function(vocari_desktop_string out text)
+  string(REPLACE "\\" "\\\\" _t "${text}")
+  set(${out} "${_t}" PARENT_SCOPE)
+endfunction()
+
+# The launcher is found through PATH when it lands in one of the usual program folders; anywhere
+# else Exec= names it in full, quoted as the desktop entry rules ask when it holds reserved
+# characters.
+if(_bindir MATCHES "^/(usr/(local/)?)?bin$")
+  set(VOCARI_DESKTOP_EXEC "vocari")
+else()
+  set(_exec "${_bindir}/vocari")
+  if(_exec MATCHES "[] \t\"'\\\\><~|&;$*?#()`[]")
+    string(REGEX REPLACE "([\"`$\\\\])" "\\\\\\1" _exec "${_exec}")
+    set(_exec "\"${_exec}\"")
+  endif()
+  string(REPLACE "%" "%%" _exec "${_exec}")
+  vocari_desktop_string(VOCARI_DESKTOP_EXEC "${_exec}")
+endif()
+vocari_desktop_string(VOCARI_DESKTOP_PATH "${_datadir}")
+
+# One staging folder per prefix, so that two installs with different prefixes cannot mix.
+string(MD5 _key "${_prefix}")
+set(_staged "${VOCARI_STAGING_DIR}/${_key}/${VOCARI_DESKTOP_FILE}")
+configure_file("${VOCARI_DESKTOP_TEMPLATE}" "${_staged}" @ONLY)
+file(INSTALL DESTINATION "${_appsdir}" TYPE FILE FILES "${_staged}")
