@@ -45,8 +45,11 @@ std::string formatNumber(double value) {
   if (!std::isfinite(value)) return "0";
   if (value == std::floor(value) && std::fabs(value) < 1e15)
     return std::to_string(static_cast<long long>(value));
-  char buf[64];
+  // Fixed notation takes up to 309 digits before the point for the largest values and some 325
+  // characters for the smallest.
+  char buf[400];
   const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+  if (r.ec != std::errc{}) return "0";
   return std::string(buf, r.ptr);
 }
 
