@@ -1,4 +1,7 @@
 // Saving the grid (and a finished game's result) and opening a saved grid to play it again.
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -14,13 +17,16 @@ constexpr const char* kSaveTitle = "Seleziona il file in cui salvare";
 
 bool blank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
 
-// The folder both dialogs start in: the current directory the first time. The process's own
-// current directory is never changed.
+// The folder both dialogs start in: the current directory the first time, unless the game may
+// not write there (an installed game runs in its read-only data folder): then the home folder.
+// The process's own current directory is never changed.
 void settleLastFolder(Settings& settings) {
   if (!settings.lastFolder.empty()) return;
   std::error_code ec;
   const auto cwd = std::filesystem::current_path(ec);
   settings.lastFolder = ec ? settings.programDir : cwd.string();
+  const char* home = std::getenv("HOME");
+  if (::access(settings.lastFolder.c_str(), W_OK) != 0 && home && *home) settings.lastFolder = home;
 }
 
 }  // namespace
