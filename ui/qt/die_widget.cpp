@@ -1,10 +1,12 @@
 #include "ui/qt/die_widget.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
 
+#include "core/tables.h"
 #include "ui/qt/pictures.h"
 
 namespace vocari {
@@ -33,9 +35,29 @@ DieWidget::DieWidget(int position, QWidget* parent) : QWidget(parent), position_
 
 void DieWidget::setState(int letterIndex, bool framed) {
   if (letterIndex == letterIndex_ && framed == framed_) return;
+  const bool renamed = letterIndex != letterIndex_, toggled = framed != framed_;
   letterIndex_ = letterIndex;
   framed_ = framed;
   update();
+  if (renamed) {
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+  }
+  if (toggled) {
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+  }
+}
+
+QString DieWidget::spokenName() const {
+  if (letterIndex_ < 0 || letterIndex_ >= kLetters) return QStringLiteral("Dado vuoto");
+  const int points = letterPoints[std::size_t(letterIndex_)];
+  return QStringLiteral("%1, %2 %3")
+      .arg(QChar::fromLatin1(letters[std::size_t(letterIndex_)]))
+      .arg(points)
+      .arg(points == 1 ? QStringLiteral("punto") : QStringLiteral("punti"));
 }
 
 void DieWidget::paintEvent(QPaintEvent*) {

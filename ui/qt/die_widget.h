@@ -16,8 +16,11 @@ class DieWidget : public QWidget {
   int position() const { return position_; }
   int letterIndex() const { return letterIndex_; }
   bool framed() const { return framed_; }
-  // -1 shows the blank die.
+  // -1 shows the blank die. A change is reported to assistive technology.
   void setState(int letterIndex, bool framed);
+  // What a screen reader says of the die: "A, 1 punto", "U, 4 punti", or "Dado vuoto" before a
+  // deal.
+  QString spokenName() const;
 
   // A click is a press and a release on the die; the second press of a double click gives
   // `onDoubleClick` instead of a second click.

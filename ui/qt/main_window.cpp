@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "ui/qt/accessibility.h"
 #include "ui/qt/die_widget.h"
 #include "ui/qt/list_box_widget.h"
 #include "ui/qt/path_lines_widget.h"
@@ -93,6 +94,7 @@ const LabelSpec kLabels[] = {
 
 MainWindow::MainWindow(Form1& form, QtPlatform& platform, QWidget* parent)
     : QMainWindow(parent), form_(form), platform_(platform) {
+  installAccessibleInterfaces();
   setObjectName("Form1");
   setWindowTitle(QString::fromUtf8(Form1::kCaption));
   setWindowIcon(appIcon());
@@ -167,8 +169,15 @@ void MainWindow::buildControls(QWidget* client) {
   shape1_->setObjectName("Shape1");
   shape1_->setGeometry(twipsRect(shape.left, shape.top, shape.width, shape.height));
   shape1_->setOutline(Qt::black);
+  // The dice sit in a transparent container over the whole client area, so their geometry stays
+  // in window coordinates; for a screen reader it is the group "Griglia", the dice in reading
+  // order.
+  auto* board = new QWidget(client);
+  board->setObjectName(kBoardAccessibleName);
+  board->setAccessibleName(kBoardAccessibleName);
+  board->setGeometry(client->rect());
   for (int p : dicePos) {
-    auto* die = new DieWidget(p, client);
+    auto* die = new DieWidget(p, board);
     die->onClick = [this](int pos) { handle([this, pos] { form_.imgh_Click(pos); }); };
     die->onDoubleClick = [this](int pos) { handle([this, pos] { form_.imgH_DblClick(pos); }); };
     const int row = p / 6, col = p % 6;
@@ -224,6 +233,9 @@ void MainWindow::buildControls(QWidget* client) {
   listS_ = makeList("ListS", form_.ListS, {5160, 840, 2715, 3360}, &Form1::ListS_MouseDown, &Form1::ListS_MouseUp);
   lisMie_ = makeList("LisMie", form_.LisMie, {5160, 5640, 2715, 2040}, &Form1::LisMie_MouseDown,
                      &Form1::LisMie_MouseUp);
+  // A list has no caption of its own: a screen reader names it by the heading shown above it.
+  listS_->setAccessibleName(text(form_.Label1.caption));
+  lisMie_->setAccessibleName(text(form_.Label2.caption));
 
   // Buttons.
   QPushButton* levaLast = addButton(client, "levaLast", form_.levaLast, &Form1::levaLast_Click);
@@ -296,7 +308,10 @@ void MainWindow::buildMenu() {
 void MainWindow::render() {
   for (auto [label, model] : labels_) {
     const QString caption = text(model->caption);
-    if (label->text() != caption) label->setText(caption);
+    if (label->text() != caption) {
+      label->setText(caption);
+      announceLabelChange(label);
+    }
     setForeground(label, colour(model->foreColor));
     if (label->isEnabled() != model->enabled) label->setEnabled(model->enabled);
     setShown(label, model->visible);
