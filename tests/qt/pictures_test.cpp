@@ -12,8 +12,6 @@
 namespace vocari {
 namespace {
 
-using Draw = std::function<QPixmap(QSize, qreal)>;
-
 QImage rgba(const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_ARGB32); }
 
 int count(const QImage& image, const std::function<bool(QColor)>& pred, QRectF area = {}) {
@@ -27,19 +25,6 @@ int count(const QImage& image, const std::function<bool(QColor)>& pred, QRectF a
 
 bool isDark(QColor c) { return c.alpha() > 128 && qGray(c.rgb()) < 100; }
 
-const std::vector<std::pair<QSize, Draw>>& allPictures() {
-  static const std::vector<std::pair<QSize, Draw>> pictures = {
-      {kLetterTileSize, [](QSize s, qreal d) { return letterTile(25, s, d); }},
-      {kDieSize, [](QSize s, qreal d) { return letterTile(-1, s, d); }},
-      {kSeasonBackgroundSize, [](QSize s, qreal d) { return seasonBackground(1, s, d); }},
-      {kSpinningTopFrameSize, [](QSize s, qreal d) { return spinningTopFrame(0, s, d); }},
-      {kSplashTitleSize, [](QSize s, qreal d) { return splashTitle(s, d); }},
-      {kInfoBackgroundSize, [](QSize s, qreal d) { return infoBackground(s, d); }},
-      {kCloseButtonSize, [](QSize s, qreal d) { return closeButtonPicture(s, d); }},
-  };
-  return pictures;
-}
-
 }  // namespace
 
 class PicturesTest : public QObject {
@@ -49,7 +34,16 @@ class PicturesTest : public QObject {
   // Drawn at size x dpr device pixels, the same drawing at every ratio; bad sizes give no picture and
   // a bad ratio counts as 1.
   void sizesFollowTheRatio() {
-    for (const auto& [nominal, draw] : allPictures()) {
+    const std::vector<std::pair<QSize, std::function<QPixmap(QSize, qreal)>>> pictures = {
+        {kLetterTileSize, [](QSize s, qreal d) { return letterTile(25, s, d); }},
+        {kDieSize, [](QSize s, qreal d) { return letterTile(-1, s, d); }},
+        {kSeasonBackgroundSize, [](QSize s, qreal d) { return seasonBackground(1, s, d); }},
+        {kSpinningTopFrameSize, [](QSize s, qreal d) { return spinningTopFrame(0, s, d); }},
+        {kSplashTitleSize, [](QSize s, qreal d) { return splashTitle(s, d); }},
+        {kInfoBackgroundSize, [](QSize s, qreal d) { return infoBackground(s, d); }},
+        {kCloseButtonSize, [](QSize s, qreal d) { return closeButtonPicture(s, d); }},
+    };
+    for (const auto& [nominal, draw] : pictures) {
       const QImage one = rgba(draw(nominal, 1.0));
       for (const qreal dpr : {1.0, 1.5, 2.0, 3.0}) {
         const QPixmap px = draw(nominal, dpr);
