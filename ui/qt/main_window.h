@@ -1,7 +1,8 @@
 // The main window of the game: the Form1 model drawn with Qt widgets. Every control is a widget
-// whose objectName is the control's name (the dice are "imgH_<position>", the path overlay
-// "Lin", the backgrounds "Sfondo_<scheme>"); events go to the model's handlers, and the window
-// renders the whole model after every handler and before every yield.
+// whose objectName is the control's name (the dice are "imgH_<position>", held by the board
+// container "Griglia", the path overlay "Lin", the backgrounds "Sfondo_<scheme>"); events go to
+// the model's handlers, and the window renders the whole model after every handler and before
+// every yield. What screen readers see of it is set up in accessibility.h.
 #pragma once
 
 #include <QMainWindow>
