@@ -19,6 +19,7 @@ struct Target {
   const char* name;
   Failure (*check)(std::string_view);
 };
+void PrintTo(const Target& t, std::ostream* os) { *os << t.name; }
 
 class Replay : public testing::TestWithParam<Target> {};
 
