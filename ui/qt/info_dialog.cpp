@@ -9,22 +9,13 @@
 
 #include "ui/qt/main_window.h"
 #include "ui/qt/pictures.h"
+#include "ui/qt/units.h"
 
 namespace vocari {
 
 namespace {
 
-QFont sansSerif(qreal points, bool bold) {
-  QFont font;
-  font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans"});
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
-}
 
-QRect twips(const Rect& r) {
-  return QRect(MainWindow::px(r.left), MainWindow::px(r.top), MainWindow::px(r.width), MainWindow::px(r.height));
-}
 
 // The substitute faces run wider than the original one: a label whose longest line would not fit
 // its box gets a smaller size instead of being cut off.
@@ -46,7 +37,7 @@ InfoDialog::InfoDialog(Form4& model, QWidget* parent) : QDialog(parent), model_(
   setObjectName("Form4");
   setWindowTitle(QString::fromUtf8(Form4::kCaption));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-  setFixedSize(MainWindow::px(Form4::kClientWidth), MainWindow::px(Form4::kClientHeight));
+  setFixedSize(px(Form4::kClientWidth), px(Form4::kClientHeight));
   setAccessibleName(QString::fromStdString(model_.Label1.caption));
 
   const auto makeLabel = [this](const char* name, const Label& model, const Rect& r, bool bold,
@@ -54,7 +45,7 @@ InfoDialog::InfoDialog(Form4& model, QWidget* parent) : QDialog(parent), model_(
     auto* label = new QLabel(QString::fromStdString(model.caption), this);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
-    label->setGeometry(twips(r));
+    label->setGeometry(twipsRect(r));
     label->setFont(sansSerif(9.75, bold));
     label->setAlignment(align | Qt::AlignTop);
     QPalette p = label->palette();
@@ -69,7 +60,7 @@ InfoDialog::InfoDialog(Form4& model, QWidget* parent) : QDialog(parent), model_(
 
   command1_ = new QPushButton(this);
   command1_->setObjectName("Command1");
-  command1_->setGeometry(twips(Form4::Command1Rect));
+  command1_->setGeometry(twipsRect(Form4::Command1Rect));
   command1_->setAutoDefault(false);
   command1_->setAccessibleName(QStringLiteral("Chiudi"));
   command1_->setToolTip(QStringLiteral("Chiudi"));
@@ -91,7 +82,7 @@ InfoDialog::InfoDialog(Form4& model, QWidget* parent) : QDialog(parent), model_(
 void InfoDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // Always the same place on the screen, whatever the position of the main window.
-  move(MainWindow::px(Form4::kLeft), MainWindow::px(Form4::kTop));
+  move(px(Form4::kLeft), px(Form4::kTop));
 }
 
 void InfoDialog::paintEvent(QPaintEvent*) {
@@ -108,7 +99,7 @@ void InfoDialog::closeEvent(QCloseEvent* event) {
 void runInfo(QWidget* parent) {
   Form4 model;
   InfoDialog dialog(model, parent);
-  dialog.move(MainWindow::px(Form4::kLeft), MainWindow::px(Form4::kTop));
+  dialog.move(px(Form4::kLeft), px(Form4::kTop));
   dialog.exec();
 }
 

@@ -1,4 +1,5 @@
 #include "ui/qt/main_window.h"
+#include "ui/qt/units.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,32 +23,6 @@ namespace vocari {
 namespace {
 
 // The faces the window was laid out for come first; the rest are the nearest installed ones.
-enum class Face { SansSerif, Tahoma, Courier };
-
-QFont controlFont(Face face, qreal points, bool bold, bool italic = false) {
-  QFont font;
-  switch (face) {
-    case Face::SansSerif:
-      font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans"});
-      break;
-    case Face::Tahoma:
-      font.setFamilies({"Tahoma", "DejaVu Sans", "Verdana", "Liberation Sans"});
-      break;
-    case Face::Courier:
-      font.setFamilies({"Courier New", "Liberation Mono", "Cousine", "DejaVu Sans Mono"});
-      font.setStyleHint(QFont::Monospace);
-      break;
-  }
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  font.setItalic(italic);
-  return font;
-}
-
-QRect twipsRect(int left, int top, int width, int height) {
-  return QRect(MainWindow::px(left), MainWindow::px(top), MainWindow::px(width), MainWindow::px(height));
-}
-
 void setForeground(QWidget* w, const QColor& c) {
   if (w->palette().color(QPalette::Active, QPalette::WindowText) == c) return;
   QPalette p = w->palette();

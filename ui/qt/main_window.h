@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ui/forms/form1.h"
+#include "ui/qt/units.h"
 
 class QAction;
 class QCheckBox;
@@ -48,7 +49,7 @@ class MainWindow : public QMainWindow {
   const QTimer& gameClock() const { return gameClock_; }
 
   // Twips of the model to device-independent pixels.
-  static int px(int twips) { return (twips + 7) / 15; }
+  static int px(int twips) { return vocari::px(twips); }
   static QColor colour(Colour c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 
  protected:

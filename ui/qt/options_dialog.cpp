@@ -11,22 +11,13 @@
 
 #include "ui/qt/main_window.h"
 #include "ui/qt/pictures.h"
+#include "ui/qt/units.h"
 
 namespace vocari {
 
 namespace {
 
-QFont sansSerif(qreal points, bool bold) {
-  QFont font;
-  font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans"});
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
-}
 
-QRect twips(int left, int top, int width, int height) {
-  return QRect(MainWindow::px(left), MainWindow::px(top), MainWindow::px(width), MainWindow::px(height));
-}
 
 void setBackground(QWidget* w, Colour c) {
   QPalette p = w->palette();
@@ -55,7 +46,7 @@ OptionsDialog::OptionsDialog(Form5& model, QWidget* parent) : QDialog(parent), m
   setWindowTitle(QString::fromUtf8(Form5::kCaption));
   setWindowIcon(appIcon());
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-  setFixedSize(MainWindow::px(Form5::kClientWidth), MainWindow::px(Form5::kClientHeight));
+  setFixedSize(px(Form5::kClientWidth), px(Form5::kClientHeight));
   setBackground(this, Form5::kBackColor);
 
   const auto makeLabel = [](QWidget* parent, const char* name, const Label& model, QRect geometry, QFont font,
@@ -73,14 +64,14 @@ OptionsDialog::OptionsDialog(Form5& model, QWidget* parent) : QDialog(parent), m
     auto* panel = new QFrame(this);
     panel->setObjectName(name);
     panel->setFrameShape(QFrame::NoFrame);
-    panel->setGeometry(twips(r.left, r.top, r.width, r.height));
+    panel->setGeometry(twipsRect(r.left, r.top, r.width, r.height));
     setBackground(panel, colour);
     return panel;
   };
   const auto makeOption = [this](QWidget* panel, const QString& name, const OptionButton& model, int top) {
     auto* option = new QRadioButton(QString::fromStdString(model.caption), panel);
     option->setObjectName(name);
-    option->setGeometry(twips(1800, top, 2175, 255));
+    option->setGeometry(twipsRect(1800, top, 2175, 255));
     option->setFont(sansSerif(12, true));
     option->setMinimumHeight(option->sizeHint().height());
     option->resize(option->width(), std::max(option->height(), option->sizeHint().height()));
@@ -88,7 +79,7 @@ OptionsDialog::OptionsDialog(Form5& model, QWidget* parent) : QDialog(parent), m
   };
 
   QFrame* frame1 = makePanel("Frame1", Form5::Frame1, Form5::kFrame1Color);
-  makeLabel(frame1, "Label2", model_.Label2, twips(120, 0, 2655, 375), sansSerif(12, true), Qt::AlignLeft);
+  makeLabel(frame1, "Label2", model_.Label2, twipsRect(120, 0, 2655, 375), sansSerif(12, true), Qt::AlignLeft);
   for (int i = 0; i < int(optAsp_.size()); ++i) {
     optAsp_[i] = makeOption(frame1, QStringLiteral("OptAsp_%1").arg(i), model_.OptAsp[i], 360 + 360 * i);
     connect(optAsp_[i], &QRadioButton::toggled, this, [this, i](bool checked) {
@@ -96,7 +87,7 @@ OptionsDialog::OptionsDialog(Form5& model, QWidget* parent) : QDialog(parent), m
     });
   }
   QFrame* frame2 = makePanel("Frame2", Form5::Frame2, Form5::kFrame2Color);
-  makeLabel(frame2, "Label4", model_.Label4, twips(120, 0, 2655, 375), sansSerif(12, true), Qt::AlignLeft);
+  makeLabel(frame2, "Label4", model_.Label4, twipsRect(120, 0, 2655, 375), sansSerif(12, true), Qt::AlignLeft);
   for (int i = 0; i < int(optMet_.size()); ++i) {
     optMet_[i] = makeOption(frame2, QStringLiteral("OptMet_%1").arg(i), model_.OptMet[i], 360 + 360 * i);
     connect(optMet_[i], &QRadioButton::toggled, this, [this, i](bool checked) {
@@ -104,26 +95,26 @@ OptionsDialog::OptionsDialog(Form5& model, QWidget* parent) : QDialog(parent), m
     });
   }
 
-  label1_ = makeLabel(this, "Label1", model_.Label1, twips(360, 600, 3135, 375), sansSerif(12, true), Qt::AlignLeft);
+  label1_ = makeLabel(this, "Label1", model_.Label1, twipsRect(360, 600, 3135, 375), sansSerif(12, true), Qt::AlignLeft);
   text1_ = new QLineEdit(this);
   text1_->setObjectName("Text1");
-  text1_->setGeometry(twips(3480, 570, 855, 420));
+  text1_->setGeometry(twipsRect(3480, 570, 855, 420));
   text1_->setFont(sansSerif(12, true));
   text1_->setAccessibleName(QStringLiteral("Tempo partita in secondi"));
   text1_->installEventFilter(this);
   connect(text1_, &QLineEdit::textEdited, this, [this](const QString& t) { model_.Text1.text = t.toStdString(); });
-  makeLabel(this, "Label3", model_.Label3, twips(3360, 990, 975, 255), sansSerif(8.25, false), Qt::AlignHCenter);
+  makeLabel(this, "Label3", model_.Label3, twipsRect(3360, 990, 975, 255), sansSerif(8.25, false), Qt::AlignHCenter);
 
   command1_ = new QPushButton(QString::fromStdString(model_.Command1.caption), this);
   command1_->setObjectName("Command1");
-  command1_->setGeometry(twips(3360, 5280, 1095, 495));
+  command1_->setGeometry(twipsRect(3360, 5280, 1095, 495));
   command1_->setFont(sansSerif(12, true));
   // Enter in the time field confirms the time; it must never press OK.
   command1_->setAutoDefault(false);
   command1_->setDefault(false);
   connect(command1_, &QPushButton::clicked, this, [this] { handle([this] { model_.Command1_Click(); }); });
 
-  label5_ = makeLabel(this, "Label5", model_.Label5, twips(960, 5805, 3495, 255), sansSerif(8.25, false),
+  label5_ = makeLabel(this, "Label5", model_.Label5, twipsRect(960, 5805, 3495, 255), sansSerif(8.25, false),
                       Qt::AlignHCenter);
 
   QWidget* order[] = {text1_, optAsp_[0], optAsp_[1], optAsp_[2], optAsp_[3], optMet_[0], optMet_[1], optMet_[2],

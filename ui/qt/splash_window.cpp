@@ -7,22 +7,13 @@
 
 #include "ui/qt/main_window.h"
 #include "ui/qt/pictures.h"
+#include "ui/qt/units.h"
 
 namespace vocari {
 
 namespace {
 
-QFont sansSerif(qreal points, bool bold) {
-  QFont font;
-  font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans"});
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
-}
 
-QRect twips(const Rect& r) {
-  return QRect(MainWindow::px(r.left), MainWindow::px(r.top), MainWindow::px(r.width), MainWindow::px(r.height));
-}
 
 }  // namespace
 
@@ -36,7 +27,7 @@ SplashWindow::SplashWindow(std::function<bool()> showMain)
   // A screen reader keeps its focus where it is: the splash is never activated.
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFocusPolicy(Qt::NoFocus);
-  setFixedSize(MainWindow::px(Form0::kClientWidth), MainWindow::px(Form0::kClientHeight));
+  setFixedSize(px(Form0::kClientWidth), px(Form0::kClientHeight));
   QPalette pal = palette();
   pal.setColor(QPalette::Window, MainWindow::colour(Form0::kBackColor));
   setPalette(pal);
@@ -44,14 +35,14 @@ SplashWindow::SplashWindow(std::function<bool()> showMain)
 
   auto* image1 = new QLabel(this);
   image1->setObjectName("Image1");
-  image1->setGeometry(twips(Form0::Image1));
+  image1->setGeometry(twipsRect(Form0::Image1));
   image1->setPixmap(splashTitle(image1->size(), devicePixelRatioF()));
 
   const auto makeLabel = [this](const char* name, const Label& model, const Rect& r, qreal points) {
     auto* label = new QLabel(QString::fromStdString(model.caption), this);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
-    label->setGeometry(twips(r));
+    label->setGeometry(twipsRect(r));
     label->setFont(sansSerif(points, true));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return label;
@@ -61,7 +52,7 @@ SplashWindow::SplashWindow(std::function<bool()> showMain)
 
   trottola_ = new QLabel(this);
   trottola_->setObjectName("Trottola");
-  trottola_->setGeometry(twips(Form0::TrottolaRect));
+  trottola_->setGeometry(twipsRect(Form0::TrottolaRect));
 
   for (QWidget* child : findChildren<QWidget*>()) child->setFocusPolicy(Qt::NoFocus);
 

@@ -11,22 +11,13 @@
 
 #include "ui/qt/main_window.h"
 #include "ui/qt/pictures.h"
+#include "ui/qt/units.h"
 
 namespace vocari {
 
 namespace {
 
-QFont sansSerif(qreal points, bool bold) {
-  QFont font;
-  font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans"});
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
-}
 
-QRect twips(const Rect& r) {
-  return QRect(MainWindow::px(r.left), MainWindow::px(r.top), MainWindow::px(r.width), MainWindow::px(r.height));
-}
 
 void setShown(QWidget* w, bool visible) {
   if (w->isHidden() == visible) w->setVisible(visible);
@@ -63,7 +54,7 @@ ViewerDialog::ViewerDialog(Form2& model, QWidget* parent) : QDialog(parent), mod
 
   listai_ = new QListView(this);
   listai_->setObjectName("Listai");
-  listai_->setGeometry(twips(Form2::ListaiRect));
+  listai_->setGeometry(twipsRect(Form2::ListaiRect));
   listai_->setFont(sansSerif(9.75, false));
   listai_->setUniformItemSizes(true);
   listai_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -78,7 +69,7 @@ ViewerDialog::ViewerDialog(Form2& model, QWidget* parent) : QDialog(parent), mod
 
   unCons_ = new QPlainTextEdit(this);
   unCons_->setObjectName("UnCons");
-  unCons_->setGeometry(twips(Form2::UnConsRect));
+  unCons_->setGeometry(twipsRect(Form2::UnConsRect));
   unCons_->setFont(sansSerif(9.75, true));
   // The advice is read, not edited; the keyboard still moves through it for a screen reader.
   unCons_->setReadOnly(true);
@@ -92,9 +83,9 @@ ViewerDialog::ViewerDialog(Form2& model, QWidget* parent) : QDialog(parent), mod
     button->setAutoDefault(false);
     return button;
   };
-  indietro_ = makeButton("Indietro", model_.Indietro, twips(Form2::IndietroRect));
-  avanti_ = makeButton("Avanti", model_.Avanti, twips(Form2::AvantiRect));
-  command1_ = makeButton("Command1", model_.Command1, twips(model_.Command1Rect));
+  indietro_ = makeButton("Indietro", model_.Indietro, twipsRect(Form2::IndietroRect));
+  avanti_ = makeButton("Avanti", model_.Avanti, twipsRect(Form2::AvantiRect));
+  command1_ = makeButton("Command1", model_.Command1, twipsRect(model_.Command1Rect));
   connect(indietro_, &QPushButton::clicked, this, [this] { handle([this] { model_.Indietro_Click(); }); });
   connect(avanti_, &QPushButton::clicked, this, [this] { handle([this] { model_.Avanti_Click(); }); });
   connect(command1_, &QPushButton::clicked, this, [this] { handle([this] { model_.Command1_Click(); }); });
@@ -106,7 +97,7 @@ ViewerDialog::ViewerDialog(Form2& model, QWidget* parent) : QDialog(parent), mod
 void ViewerDialog::render() {
   const QString caption = QString::fromStdString(model_.Caption);
   if (windowTitle() != caption) setWindowTitle(caption);
-  setFixedSize(MainWindow::px(Form2::kClientWidth), MainWindow::px(model_.Height - Form2::kFrameHeight));
+  setFixedSize(px(Form2::kClientWidth), px(model_.Height - Form2::kFrameHeight));
 
   setShown(listai_, model_.Listai.visible);
   setShown(unCons_, model_.UnCons.visible);
@@ -121,7 +112,7 @@ void ViewerDialog::render() {
     button->setEnabled(b->enabled);
     setShown(button, b->visible);
   }
-  const QRect g = twips(model_.Command1Rect);
+  const QRect g = twipsRect(model_.Command1Rect);
   if (command1_->geometry() != g) command1_->setGeometry(g);
 }
 
