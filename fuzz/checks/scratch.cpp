@@ -24,14 +24,13 @@ std::filesystem::path makeScratchDir() {
 }  // namespace
 
 const std::filesystem::path& scratchDir() {
-  static const std::filesystem::path dir = [] {
-    std::filesystem::path d = makeScratchDir();
-    std::atexit([] {
-      std::error_code ec;
-      std::filesystem::remove_all(scratchDir(), ec);
-    });
-    return d;
-  }();
+  static const std::filesystem::path dir = makeScratchDir();
+  // Registered after dir is made, so it runs before dir is destroyed.
+  static const bool removedAtExit = std::atexit([] {
+    std::error_code ec;
+    std::filesystem::remove_all(dir, ec);
+  }) == 0;
+  (void)removedAtExit;
   return dir;
 }
 
