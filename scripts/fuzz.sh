@@ -61,14 +61,14 @@ run_target() {
 
 declare -A pid_target=() status=()
 report() {
-  local t=$1 rc=$2 runs
+  local t=$1 rc=$2 log=$root/logs/$1.log runs
   status[$t]=$rc
-  runs=$(grep -Eo '^stat::number_of_executed_units: *[0-9]+' "$root/logs/$t.log" | grep -Eo '[0-9]+$' || true)
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
   if ((rc == 0)); then
     echo "fuzz_$t: ok, ${runs:-?} runs in ${seconds} s"
   else
-    echo "fuzz_$t: FAILED (exit $rc), see $root/logs/$t.log and $root/artifacts/$t/"
-    grep -E 'check failed|ERROR: |SUMMARY: |Test unit written' "$root/logs/$t.log" | head -n 5 || true
+    echo "fuzz_$t: FAILED (exit $rc), see $log and $root/artifacts/$t/"
+    grep -E 'check failed|ERROR: |SUMMARY: |Test unit written' "$log" | head -n 5 || true
   fi
 }
 

@@ -55,9 +55,8 @@ std::vector<std::string> probeWords(std::string_view text, std::string_view prob
   for (std::size_t at = text.find("\r\n"); at != std::string_view::npos && lines < kMaxLinesProbed;
        at = text.find("\r\n", at + 1), ++lines) {
     std::string word;
-    for (std::size_t i = at + 2; i < text.size() && isDieChar(text[i]) &&
-                                 word.size() < kMaxProbeLength;
-         ++i)
+    for (std::size_t i = at + 2;
+         i < text.size() && isDieChar(text[i]) && word.size() < kMaxProbeLength; ++i)
       word += text[i];
     probes.push_back(word + 'A');
     probes.push_back(word + '-');

@@ -54,8 +54,7 @@ Failure roundTrip(double x, const char* what) {
   const std::string s = formatNumber(x);
   if (!wellFormed(s)) return std::string(what) + ": formatNumber wrote '" + s + "'";
   const double back = leadingNumber(s);
-  if (back != x)
-    return std::string(what) + ": '" + s + "' reads back as " + formatNumber(back);
+  if (back != x) return std::string(what) + ": '" + s + "' reads back as " + formatNumber(back);
   return std::nullopt;
 }
 
@@ -73,7 +72,8 @@ Failure checkOptions(std::string_view input) {
   const Expected want = leadingNumberByFromChars(input);
   if (want.outOfRange ? !(v == 0 || std::fabs(v) < DBL_MIN) : v != want.value)
     return "leadingNumber gave " + bitsText(v) + ", expected " + bitsText(want.value);
-  if (leadingNumber(std::string(input) + "x") != v) return "a character after the number changed it";
+  if (leadingNumber(std::string(input) + "x") != v)
+    return "a character after the number changed it";
 
   if (Failure f = roundTrip(v, "the field's number")) return f;
   if (input.size() >= sizeof(double)) {
@@ -91,7 +91,8 @@ Failure checkOptions(std::string_view input) {
   form.Form_Load();
   form.Text1.text = std::string(input);
   form.Text1_KeyUp(40);
-  if (form.Command1.enabled || !form.Label5.visible) return "a key other than Enter left OK enabled";
+  if (form.Command1.enabled || !form.Label5.visible)
+    return "a key other than Enter left OK enabled";
   form.Text1_KeyUp(Form5::kEnterKey);
   const bool accepted = v >= Form5::kMinGameTime && v <= Form5::kMaxGameTime;
   if (!accepted) {
@@ -102,7 +103,8 @@ Failure checkOptions(std::string_view input) {
   }
   if (settings.gameTime != v) return "gameTime is not the number typed";
   if (settings.gameTimeSeconds != int(std::nearbyint(v))) return "gameTimeSeconds badly rounded";
-  if (leadingNumber(labTem.caption) != v) return "LabTem '" + labTem.caption + "' does not read back";
+  if (leadingNumber(labTem.caption) != v)
+    return "LabTem '" + labTem.caption + "' does not read back";
   if (form.Label1.caption !=
       "- Tempo partita (" + std::to_string(settings.gameTimeSeconds) + "sec)")
     return "Label1 is '" + form.Label1.caption + "'";

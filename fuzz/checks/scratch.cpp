@@ -21,16 +21,18 @@ std::filesystem::path makeScratchDir() {
   return pattern;
 }
 
+void removeScratchDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(scratchDir(), ec);
+}
+
 }  // namespace
 
 const std::filesystem::path& scratchDir() {
   static const std::filesystem::path dir = makeScratchDir();
   // Registered after dir is made, so it runs before dir is destroyed.
-  static const bool removedAtExit = std::atexit([] {
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
-  }) == 0;
-  (void)removedAtExit;
+  static const int registered = std::atexit(removeScratchDir);
+  (void)registered;
   return dir;
 }
 

@@ -48,8 +48,7 @@ Failure checkLines(std::string_view text) {
 Failure checkAdvice(std::string_view text) {
   const std::vector<std::size_t> markers = markerLines(text);
   int yields = 0;
-  const std::optional<std::vector<TextSpan>> entries =
-      adviceEntries(text, [&yields] { ++yields; });
+  const std::optional<std::vector<TextSpan>> entries = adviceEntries(text, [&yields] { ++yields; });
 
   bool overLimits = markers.size() > std::size_t(kMaxAdviceMarkers);
   for (std::size_t m : markers) overLimits = overLimits || m + 1 > kMaxAdviceMarkerPosition;
@@ -113,7 +112,8 @@ Failure checkWindow(std::string_view text) {
   Form2 advice(settings);
   const std::optional<ViewerFailure> failure = advice.Form_Load();
   const std::optional<std::vector<TextSpan>> entries = adviceEntries(text);
-  if (failure.has_value() == entries.has_value()) return "the advice viewer and adviceEntries disagree";
+  if (failure.has_value() == entries.has_value())
+    return "the advice viewer and adviceEntries disagree";
   if (failure) return std::nullopt;
 
   auto shows = [&](int k) -> Failure {
@@ -121,7 +121,8 @@ Failure checkWindow(std::string_view text) {
     if (advice.entryShown() != k) return "entry " + std::to_string(k) + " is not the one shown";
     if (advice.UnCons.text != text.substr(e.offset, e.length))
       return "UnCons shows another text for entry " + std::to_string(k);
-    if (advice.Indietro.enabled != (k > 0)) return "Indietro enabled wrongly at " + std::to_string(k);
+    if (advice.Indietro.enabled != (k > 0))
+      return "Indietro enabled wrongly at " + std::to_string(k);
     if (advice.Avanti.enabled != (k + 1 < int(entries->size())))
       return "Avanti enabled wrongly at " + std::to_string(k);
     return std::nullopt;

@@ -26,7 +26,8 @@ class Replay : public testing::TestWithParam<Target> {};
 TEST_P(Replay, EveryKeptInputPassesItsCheck) {
   const Target& t = GetParam();
   int replayed = 0;
-  for (const fs::path& base : {fs::path(VOCARI_REGRESSIONS_DIR), fs::path(VOCARI_FUZZ_CORPUS_DIR)}) {
+  for (const fs::path& base :
+       {fs::path(VOCARI_REGRESSIONS_DIR), fs::path(VOCARI_FUZZ_CORPUS_DIR)}) {
     const fs::path dir = base / t.name;
     if (!fs::is_directory(dir)) continue;
     for (const fs::directory_entry& e : fs::directory_iterator(dir)) {
@@ -41,14 +42,11 @@ TEST_P(Replay, EveryKeptInputPassesItsCheck) {
   EXPECT_GT(replayed, 0) << "no input kept for " << t.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Fuzz, Replay,
-                         testing::Values(Target{"game_file", checkGameFile},
-                                         Target{"dictionary", checkDictionary},
-                                         Target{"viewer", checkViewer},
-                                         Target{"options", checkOptions}),
-                         [](const testing::TestParamInfo<Target>& info) {
-                           return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Fuzz, Replay,
+    testing::Values(Target{"game_file", checkGameFile}, Target{"dictionary", checkDictionary},
+                    Target{"viewer", checkViewer}, Target{"options", checkOptions}),
+    [](const testing::TestParamInfo<Target>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace vocari::fuzz
