@@ -1,53 +1,24 @@
 // The secondary windows opened from the main window's menu: modal, closed by their button or the
 // frame, the game clock counting behind them; and the splash in front of the main window.
-#include <QtTest>
-#include <QtWidgets>
-
-#include <fstream>
 #include <functional>
 
-#include "board/random_source.h"
 #include "core/startup.h"
-#include "ui/forms/form1.h"
+#include "qt_test_support.h"
 #include "ui/forms/form2.h"
-#include "ui/qt/main_window.h"
-#include "ui/qt/qt_platform.h"
 #include "ui/qt/splash_window.h"
 
 namespace vocari {
 namespace {
 
-std::string dataDir() {
-  const QByteArray dir = qgetenv("VOCARI_DATA_DIR");
-  return dir.isEmpty() ? std::string(".") : dir.toStdString();
-}
+std::string dataDir() { return qEnvironmentVariable("VOCARI_DATA_DIR", ".").toStdString(); }
 
-struct Game {
-  Settings settings;
-  RealRandom random;
-  QtPlatform platform;
-  Form1 form{settings, platform, random};
-  MainWindow window{form, platform};
-
-  explicit Game(const std::string& dir = dataDir()) {
-    if (auto error = window.start(dir)) qFatal("start-up failed: %s", error->c_str());
-  }
-  template <class T = QWidget>
-  T* find(const char* name) { return window.findChild<T*>(name); }
-};
-
-// Runs `act` on the modal window once it is up; gives up after 10 s so a broken window cannot hang.
-void whenModal(std::function<void(QWidget*)> act) {
-  auto* poll = new QTimer;
-  QElapsedTimer waited;
-  waited.start();
-  QObject::connect(poll, &QTimer::timeout, [poll, act, waited] {
+// Runs `act` on the modal window once it is up; gives up after about 10 s so a broken window cannot hang.
+void whenModal(std::function<void(QWidget*)> act, int tries = 2000) {
+  QTimer::singleShot(5, [act, tries] {
     QWidget* modal = QApplication::activeModalWidget();
-    const bool up = modal && modal->isVisible();
-    if (up || waited.elapsed() > 10000) poll->stop(), poll->deleteLater();
-    if (up) act(modal);
+    if (modal && modal->isVisible()) act(modal);
+    else if (tries > 0) whenModal(act, tries - 1);
   });
-  poll->start(5);
 }
 
 }  // namespace
@@ -72,17 +43,15 @@ class SecondaryWindowsTest : public QObject {
     QFETCH(QString, caption);
     QFETCH(QString, content);
     QFETCH(bool, byButton);
-    Game game;
-    QTest::mouseClick(game.find<QPushButton>("cmdNew"), Qt::LeftButton);
-    const int before = game.find<QLabel>("LabTem")->text().toInt();
+    Game game(true, dataDir());
+    game.click("cmdNew");
+    const int before = game.text("LabTem").toInt();
+    int during = before, rows = -1;
     QElapsedTimer opening;
     qint64 openedAfter = -1;
-    int during = before, rows = -1;
     QString shownCaption;
-    QStringList texts;  // the advice entry shown, then after "Avanti"
-    bool backEnabled = false;
     QRect geometry;
-    bool shown = false;
+    bool shown = false, paged = false;
     whenModal([&](QWidget* modal) {
       openedAfter = opening.elapsed();
       shownCaption = modal->windowTitle();
@@ -90,25 +59,16 @@ class SecondaryWindowsTest : public QObject {
       auto* widget = modal->findChild<QWidget*>(content);
       shown = widget && widget->isVisible();
       if (auto* list = qobject_cast<QListView*>(widget)) rows = list->model()->rowCount();
-      if (auto* unCons = qobject_cast<QPlainTextEdit*>(widget)) {
-        texts << unCons->toPlainText();
+      if (auto* unCons = qobject_cast<QPlainTextEdit*>(widget)) {  // "Avanti" shows the next entry
+        const QString first = unCons->toPlainText();
         QTest::mouseClick(modal->findChild<QPushButton*>("Avanti"), Qt::LeftButton);
-        texts << unCons->toPlainText();
-        backEnabled = modal->findChild<QPushButton*>("Indietro")->isEnabled();
+        paged = !first.isEmpty() && unCons->toPlainText() != first && modal->findChild<QPushButton*>("Indietro")->isEnabled();
       }
-      auto* wait = new QTimer(modal);
-      QObject::connect(wait, &QTimer::timeout, [&, modal] {
-        if ((during = game.find<QLabel>("LabTem")->text().toInt()) == before) return;
-        if (byButton)
-          QTest::mouseClick(modal->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-        else
-          modal->close();
-      });
-      wait->start(20);
+      if (QTest::qWaitFor([&] { return game.text("LabTem").toInt() < before; }, 3000)) during = game.text("LabTem").toInt();
+      byButton ? QTest::mouseClick(modal->findChild<QPushButton*>("Command1"), Qt::LeftButton) : void(modal->close());
     });
     opening.start();
-    game.window.findChild<QAction*>(action)->trigger();  // returns once the window has closed
-    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    game.action(qPrintable(action))->trigger();  // returns once the window has closed
     QCOMPARE(shownCaption, caption);
     QVERIFY2(shown, qPrintable(content));
     QVERIFY2(during < before, "the game clock stopped behind the window");
@@ -117,32 +77,20 @@ class SecondaryWindowsTest : public QObject {
       QCOMPARE(std::size_t(rows), documentLines(*readWholeFile(dataDir() + "/Base3.txt", 1u << 30)).size());
       qInfo("dictionary viewer: %d lines shown %lld ms after the menu command", rows, openedAfter);
     }
-    if (action == "mCons") {
-      QCOMPARE(geometry.height(), MainWindow::px(Form2::kAdviceHeight - Form2::kFrameHeight));
-      QVERIFY(texts.size() == 2 && !texts[0].isEmpty() && texts[1] != texts[0] && backEnabled);
-    }
+    if (action == "mCons") QVERIFY(paged && geometry.height() == MainWindow::px(Form2::kAdviceHeight - Form2::kFrameHeight));
     if (action == "mInfo") QCOMPARE(geometry, QRect(133, 133, 278, 198));
   }
 
   void aMissingDocumentGivesTheMessageBoxAndNoViewer() {
-    QTemporaryDir dir;
-    std::ofstream(dir.filePath("Base3.txt").toStdString(), std::ios::binary) << "\r\nCASA\r\nCASE\r\n";
-    Game game(dir.path().toStdString());
-    QString title, text, seen;
+    Game game;  // a folder holding only Base3.txt
+    QString message;  // stays empty if the viewer opens instead
     whenModal([&](QWidget* modal) {
-      seen = modal->objectName();
-      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        title = box->windowTitle(), text = box->text();
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-      } else {
-        modal->close();
-      }
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      if (box) message = box->windowTitle() + " / " + box->text();
+      box ? QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton) : void(modal->close());
     });
-    game.find<QAction>("mAcro")->trigger();
-    QVERIFY2(seen != "Form2", "the viewer opened");
-    QCOMPARE(title, QStringLiteral("Richiesta ignorata ..."));
-    QCOMPARE(text, QStringLiteral("File Acronimi.txt non trovato"));
-    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    game.action("mAcro")->trigger();
+    QCOMPARE(message, QString("Richiesta ignorata ... / File Acronimi.txt non trovato"));
   }
 
   // "Estate" and a time confirmed with Enter take effect at once; the summer board then lies behind
@@ -162,16 +110,13 @@ class SecondaryWindowsTest : public QObject {
       ok << modal->findChild<QPushButton*>("Command1")->isEnabled() << modal->isVisible();
       QTimer::singleShot(50, modal, &QWidget::close);
     });
-    game.find<QAction>("mOpzioni")->trigger();
+    game.action("mOpzioni")->trigger();
     QCOMPARE(schemeWhileOpen, 1);
     QCOMPARE(ok, (QList<bool>{false, true, true}));
-    QCOMPARE(game.settings.gameTime, 150.5);
-    QCOMPARE(game.find<QLabel>("LabTem")->text(), QStringLiteral("150.5"));
-    QWidget* client = game.window.centralWidget();
-    const auto children = client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(game.text("LabTem"), QStringLiteral("150.5"));
     QCOMPARE(game.find("Sfondo_1")->geometry(), QRect(32, 40, 289, 289));
-    QVERIFY(!client->rect().intersects(game.find("Sfondo_0")->geometry()));
-    QCOMPARE(children.first(), game.find("Sfondo_1"));
+    QVERIFY(!game.window.centralWidget()->rect().intersects(game.find("Sfondo_0")->geometry()));
+    QCOMPARE(game.window.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).first(), game.find("Sfondo_1"));
   }
 
   // The top turns every 150 ms; the main window is shown while the splash is still up, then the
@@ -185,7 +130,6 @@ class SecondaryWindowsTest : public QObject {
     });
     splash->show();
     QCOMPARE(splash->size(), QSize(380, 229));
-    QCOMPARE(splash->timer().interval(), 150);
     QVERIFY(splash->findChild<QLabel*>("Trottola")->pixmap().isNull());
     QTRY_VERIFY_WITH_TIMEOUT(splash && splash->model().Trottola == 1, 1000);
     QVERIFY(!splash->findChild<QLabel*>("Trottola")->pixmap().isNull());

@@ -1,0 +1,85 @@
+// The main window over a model of its own, shared by the widget tests.
+#pragma once
+
+#include <QTest>
+#include <QtWidgets>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "board/random_source.h"
+#include "board_text.h"
+#include "savegame/game_file.h"
+#include "ui/forms/form1.h"
+#include "ui/qt/die_widget.h"
+#include "ui/qt/list_box_widget.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/path_lines_widget.h"
+#include "ui/qt/qt_platform.h"
+
+namespace vocari {
+
+//   C A S A      7  8  9 10
+//   O R T E     13 14 15 16
+//   L I N U     19 20 21 22
+//   B D F G     25 26 27 28
+// The test dictionary holds ARTE, CARTE, CASA and RATE, which the grid spells, and SERA and TORO.
+inline constexpr const char* kBoard = "CASAORTELINUBDFG";
+using Dice = std::vector<int>;
+
+// A game started in `folder`, or else in a fresh folder holding the test dictionary (or nothing,
+// and then not started). The file dialogs answer openAnswer and saveAnswer; quitting is recorded.
+struct Game {
+  QTemporaryDir dir;
+  Settings settings;
+  RealRandom random{7};
+  QtPlatform platform;
+  Form1 form{settings, platform, random};
+  MainWindow window{form, platform};
+  std::string openAnswer, saveAnswer;
+  std::vector<int> quits;
+
+  explicit Game(bool dictionary = true, const std::string& folder = {}) {
+    platform.hooks.quit = [this](int status) { quits.push_back(status); };
+    platform.hooks.chooseOpenFile = [this](const FileDialogRequest&) { return openAnswer; };
+    platform.hooks.chooseSaveFile = [this](const FileDialogRequest&) { return saveAnswer; };
+    if (!dictionary) return;
+    if (folder.empty()) write("Base3.txt", "\r\nARTE\r\nCARTE\r\nCASA\r\nRATE\r\nSERA\r\nTORO\r\n");
+    if (auto error = window.start(folder.empty() ? dir.path().toStdString() : folder)) qFatal("%s", error->c_str());
+  }
+
+  std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
+  void write(const char* name, const std::string& bytes) { std::ofstream(path(name), std::ios::binary) << bytes; }
+  // Starts a game on kBoard, against a score of 8, through "Apri un file Vocari".
+  void openBoard() {
+    write("gara.txt", writeGameFile(testing::boardOf(kBoard), true, 120, 8));
+    openAnswer = path("gara.txt");
+    action("mApri")->trigger();
+  }
+
+  template <class T = QWidget>
+  T* find(const QString& name) const { return window.findChild<T*>(name); }
+  QString text(const char* label) const { return find<QLabel>(label)->text(); }
+  QPushButton* button(const char* name) const { return find<QPushButton>(name); }
+  QAction* action(const char* name) const { return find<QAction>(name); }
+  DieWidget* die(int p) const { return find<DieWidget>(QStringLiteral("imgH_%1").arg(p)); }
+  ListBoxWidget* list(const char* name) const { return find<ListBoxWidget>(name); }
+  PathLinesWidget* lines() const { return find<PathLinesWidget>("Lin"); }
+  void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+  void clickDice(const Dice& dice) {
+    for (int p : dice) QTest::mouseClick(die(p), Qt::LeftButton);
+  }
+  Dice framed() const {
+    Dice out;
+    for (int p : dicePos)
+      if (die(p)->framed()) out.push_back(p);
+    return out;
+  }
+  QStringList entries(const char* name) const {
+    QStringList out;
+    for (int i = 0; i < list(name)->count(); ++i) out << list(name)->item(i)->text();
+    return out;
+  }
+};
+
+}  // namespace vocari
