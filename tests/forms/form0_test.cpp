@@ -10,9 +10,7 @@ namespace {
 TEST(Form0, TurnsTheTopThenHandsOverOnTick27) {
   int shown = 0;
   bool openAtHandOver = false;
-  Form0* splash = nullptr;
-  Form0 form([&] { ++shown, openAtHandOver = !splash->unloaded && !splash->Timer1.enabled; });
-  splash = &form;
+  Form0 form([&] { ++shown, openAtHandOver = !form.unloaded && !form.Timer1.enabled; });
   form.Form_Load();
   EXPECT_EQ(form.Timer1.interval, 150);
   EXPECT_EQ(form.Trottola, -1);
