@@ -28,8 +28,6 @@ TEST_P(ProbeTable, IndexAndLiteralGiveTheStatedAnswer) {
   EXPECT_EQ(d.isWord(c.word), c.isWord);
 }
 
-const std::string kCrlf = "\r\n";
-
 INSTANTIATE_TEST_SUITE_P(
     Rules, ProbeTable,
     ::testing::Values(
@@ -74,17 +72,6 @@ TEST(DictionaryIndex, AgreesWithLiteralProbesOnHostileTexts) {
       ASSERT_EQ(d.isWord(w), literalIsWord(text, w)) << "word '" << w << "'";
     }
   }
-}
-
-TEST(DictionaryIndex, ChildrenAreInByteOrderAndCountNodes) {
-  const DictionaryIndex idx(std::string_view("\r\nBA\r\nAB\r\nA-\r\n"));
-  // Root, A, B, then A-, AB, BA.
-  EXPECT_EQ(idx.nodeCount(), 6u);
-  const uint32_t a = idx.find("A");
-  ASSERT_NE(a, DictionaryIndex::kNone);
-  EXPECT_EQ(idx.child(a, DictionaryIndex::symbol('-')) + 1, idx.child(a, DictionaryIndex::symbol('B')));
-  EXPECT_TRUE(idx.isTerminal(idx.find("A-")));
-  EXPECT_FALSE(idx.isTerminal(a));
 }
 
 }  // namespace
