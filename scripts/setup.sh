@@ -10,17 +10,7 @@ packages=(
   witalian hunspell-it
   xvfb xauth fonts-dejavu-core fonts-liberation2
 )
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  sudo=()
-  [[ $(id -u) -ne 0 ]] && sudo=(sudo)
-  echo "Installing: ${missing[*]}"
-  "${sudo[@]}" apt-get update -q
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+scripts/install_packages.sh "${packages[@]}"
 
 cmake -S . -B build -G Ninja "$@"
 cmake --build build -j "$(nproc)"

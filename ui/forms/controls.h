@@ -69,6 +69,22 @@ struct Line {
   bool visible = false;
 };
 
+// One element of an option-button array. Selecting an element is done through its window's
+// select operation, which clears the others and raises the click handler.
+struct OptionButton {
+  std::string caption;
+  bool value = false;
+  bool enabled = true;
+  bool visible = true;
+};
+
+// A text box (single or multi-line). `text` holds UTF-8 bytes as typed or as read from a file.
+struct TextBox {
+  std::string text;
+  bool enabled = true;
+  bool visible = true;
+};
+
 struct MenuItem {
   bool enabled = true;
 };

@@ -8,7 +8,6 @@
 #include "core/game_state.h"
 #include "ui/forms/controls.h"
 #include "ui/forms/form1.h"
-#include "ui/forms/secondary_controls.h"
 
 namespace vocari {
 
