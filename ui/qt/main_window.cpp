@@ -40,7 +40,7 @@ void setShown(QWidget* w, bool visible) {
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
 // Layout of the labels: geometry in twips, face, size, weight, alignment, border.
-struct LabelSpec {
+struct LabelLayout {
   const char* name;
   Label Form1::*model;
   QRect twips;  // left, top, width, height
@@ -50,7 +50,7 @@ struct LabelSpec {
   bool border;
 };
 
-const LabelSpec kLabels[] = {
+const LabelLayout kLabels[] = {
     {"LabTempo", &Form1::LabTempo, {5160, 240, 2775, 255}, 9.75, false, Qt::AlignRight, false},
     {"Label1", &Form1::Label1, {5160, 600, 2655, 255}, 9.75, false, Qt::AlignHCenter, false},
     {"Label5", &Form1::Label5, {5160, 1920, 2865, 240}, 9.75, false, Qt::AlignLeft, false},
@@ -173,12 +173,12 @@ void MainWindow::buildControls(QWidget* client) {
   QPalette temPalette = labTem->palette();
   temPalette.setColor(QPalette::Window, QColor(0, 192, 0));
   labTem->setPalette(temPalette);
-  for (const LabelSpec& spec : kLabels) {
-    QLabel* label = addLabel(client, spec.name, form_.*(spec.model));
-    label->setGeometry(twipsRect(spec.twips.x(), spec.twips.y(), spec.twips.width(), spec.twips.height()));
-    label->setFont(controlFont(Face::SansSerif, spec.points, spec.bold));
-    label->setAlignment(spec.align | Qt::AlignTop);
-    if (spec.border) {
+  for (const LabelLayout& row : kLabels) {
+    QLabel* label = addLabel(client, row.name, form_.*(row.model));
+    label->setGeometry(twipsRect(row.twips.x(), row.twips.y(), row.twips.width(), row.twips.height()));
+    label->setFont(controlFont(Face::SansSerif, row.points, row.bold));
+    label->setAlignment(row.align | Qt::AlignTop);
+    if (row.border) {
       label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
       label->setIndent(2);
     }
