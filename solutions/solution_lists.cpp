@@ -17,29 +17,23 @@ void Form1::labMostra_Click() {
   Label1.visible = show;
 }
 
-void Form1::ListS_MouseDown() {
+// Both lists trace their selected word on a press and clear the grid on the release.
+void Form1::pressOnList(const ListBox& list) {
   LabErr.foreColor = kRed;
   if (!labMostra.visible) return;
-  selectedWord = ListS.selectedText();
+  selectedWord = list.selectedText();
   showWordPath();
 }
 
-void Form1::LisMie_MouseDown() {
-  LabErr.foreColor = kRed;
-  if (!labMostra.visible) return;
-  selectedWord = LisMie.selectedText();
-  showWordPath();
-}
-
-void Form1::ListS_MouseUp() {
+void Form1::releaseList() {
   state.lineColour = kLineRest;
   clearGridMarks();
 }
 
-void Form1::LisMie_MouseUp() {
-  state.lineColour = kLineRest;
-  clearGridMarks();
-}
+void Form1::ListS_MouseDown() { pressOnList(ListS); }
+void Form1::LisMie_MouseDown() { pressOnList(LisMie); }
+void Form1::ListS_MouseUp() { releaseList(); }
+void Form1::LisMie_MouseUp() { releaseList(); }
 
 // The trace runs without yielding: it takes microseconds, and a release handled in the middle
 // of it could otherwise leave a path on the grid.

@@ -86,6 +86,8 @@ class Form1 {
 
  private:
   void resetPathLine(int p);
+  void pressOnList(const ListBox& list);
+  void releaseList();
   void showWordPath();
   void clearGridMarks();
   void refuse(const std::string& message);
