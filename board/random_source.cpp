@@ -1,6 +1,7 @@
 #include "board/random_source.h"
 
 #include <array>
+#include <chrono>
 
 namespace vocari {
 
@@ -23,7 +24,14 @@ std::mt19937 seededFrom(uint64_t seed) {
 
 RealRandom::RealRandom() : gen_(seededFromDevice()) {}
 
-RealRandom::RealRandom(uint64_t seed) : gen_(seededFrom(seed)) {}
+RealRandom::RealRandom(uint64_t seed) : gen_(seededFrom(seed)), fixed_(true) {}
+
+void RealRandom::reseed() {
+  if (fixed_) return;
+  const auto now = uint64_t(std::chrono::system_clock::now().time_since_epoch().count());
+  std::seed_seq seq{uint32_t(gen_()), uint32_t(gen_()), uint32_t(now), uint32_t(now >> 32)};
+  gen_.seed(seq);
+}
 
 float RealRandom::rnd() {
   // The top 24 bits of the word: every value k * 2^-24 is exact in a float, the largest is

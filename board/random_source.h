@@ -18,17 +18,20 @@ class RandomSource {
   int draw(int m, int c = 0) { return static_cast<int>(std::floor(double(rnd()) * m)) + c; }
 };
 
-// One generator seeded once per run from a high-entropy seed. Reseeding keeps its state, so
-// draws made within one tick of the clock never repeat a sequence.
+// One generator seeded once per run from a high-entropy seed. A reseed mixes the time of day
+// into the generator's running state instead of replacing it, so two reseeds within one tick
+// of the clock never repeat a sequence. A source made with a fixed seed (the benchmark, tests)
+// ignores the reseeds and replays the same draws on every run.
 class RealRandom final : public RandomSource {
  public:
   RealRandom();
   explicit RealRandom(uint64_t seed);
   float rnd() override;
-  void reseed() override {}
+  void reseed() override;
 
  private:
   std::mt19937 gen_;
+  bool fixed_ = false;
 };
 
 }  // namespace vocari

@@ -33,16 +33,7 @@ struct GameState {
   int rareQuota = 0;
   int16_t consonantQuota = 0;
 
-  // Walk fields, shared by the solution search and the path trace.
-  std::string searchWord;
-  std::array<int, 17> pathPos{};
-  std::array<int, 17> pathDir{};
-  int depth = 0;
-  int startPos = 0;
-  int curPos = 0;
-  int nextPos = 0;
-  char nextLetter = 0;
-  int dirIndex = -1;
+  // When the solution search started and ended.
   double searchStart = 0;  // monotonic seconds
   double searchEnd = 0;
 
@@ -58,13 +49,11 @@ struct GameState {
 
 struct Settings {
   std::string programDir;      // current folder at start-up, with one trailing "/"
-  std::string programDirText;  // the same, for the text viewer
   std::string dictPath;
   int32_t dictLength = 0;
   int16_t methodIndex = 0;   // 0 "Metodo Std", 1 "Metodo R", 2 "Metodo C"
   int16_t colourScheme = 0;  // 0 winter, 1 summer, 2 spring, 3 autumn
-  double gameTime = 120;
-  int16_t gameTimeSeconds = 120;
+  double gameTime = 120;     // seconds; the options window shows it rounded
   int16_t viewerText = 0;  // 0 dictionary, 1 acronyms, 2 help, 3 advice
   std::string lastFolder;
   bool competitionPending = false;

@@ -43,10 +43,9 @@ double leadingNumber(std::string_view text) {
 
 std::string formatNumber(double value) {
   if (!std::isfinite(value)) return "0";
-  if (value == std::floor(value) && std::fabs(value) < 1e15)
-    return std::to_string(static_cast<long long>(value));
-  // Fixed notation takes up to 309 digits before the point for the largest values and some 325
-  // characters for the smallest.
+  value += 0.0;  // turns -0 into 0, which would otherwise be written "-0"
+  // Shortest text that reads back as the same value, never in exponent form: up to 309 digits
+  // before the point for the largest values and some 325 characters for the smallest.
   char buf[400];
   const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
   if (r.ec != std::errc{}) return "0";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace vocari {
@@ -26,26 +27,6 @@ std::string decode(Key key) {
 
 constexpr int kDescendsPerYield = 4096;
 
-// Die number of each board position (-1 for the border).
-constexpr std::array<int8_t, kCells> kDieAt = [] {
-  std::array<int8_t, kCells> at{};
-  at.fill(-1);
-  for (int d = 0; d < kDice; ++d) at[dicePos[d]] = int8_t(d);
-  return at;
-}();
-
-// The touching dice of each die, padded with kDice.
-constexpr std::array<std::array<int8_t, 8>, kDice> kNeighbours = [] {
-  std::array<std::array<int8_t, 8>, kDice> nb{};
-  for (int d = 0; d < kDice; ++d) {
-    int n = 0;
-    for (int16_t off : dirOffset)
-      if (const int q = dicePos[d] + off; isDiePos(q)) nb[d][n++] = kDieAt[q];
-    while (n < 8) nb[d][n++] = int8_t(kDice);
-  }
-  return nb;
-}();
-
 // The walk over chains of touching dice, carrying the index node of the chain's word along, so
 // that every extension costs one bit test instead of a probe from the root.
 class Walker {
@@ -63,11 +44,9 @@ class Walker {
   // False when a yield abandoned the search.
   bool run(std::vector<Key>& found) {
     found_ = &found;
-    for (int start = dicePos.front(); start <= dicePos.back(); ++start) {
+    for (int d = 0; d < kDice; ++d) {
       if (yield_ && !yield_()) return false;
-      if (!isDiePos(start) || index_.empty()) continue;
-      const int d = kDieAt[start];
-      if (symbol_[d] < 0) continue;
+      if (index_.empty() || symbol_[d] < 0) continue;
       const uint32_t node = index_.child(DictionaryIndex::kRoot, symbol_[d]);
       if (node == DictionaryIndex::kNone) continue;
       extend(d, node, 1u << d, code(symbol_[d]) << shiftAt(0), 0);
@@ -82,13 +61,12 @@ class Walker {
     const uint32_t first = index_.firstChild(node);
     // The neighbours whose letter continues some dictionary line, without branching on each.
     uint32_t next = 0;
-    for (int8_t n : kNeighbours[die]) next |= ((mask >> shift_[n]) & 1u) << n;
+    for (int8_t n : neighbourDice[die]) next |= ((mask >> shift_[n]) & 1u) << n;
     next &= ~used;
     // The order of the extensions does not matter: the words are sorted afterwards.
     for (; next; next &= next - 1) {
-      const int d = __builtin_ctz(next);
-      const uint32_t child =
-          first + uint32_t(__builtin_popcount(mask & ((1u << symbol_[d]) - 1)));
+      const int d = std::countr_zero(next);
+      const uint32_t child = first + DictionaryIndex::rank(mask, symbol_[d]);
       const Key k = key | (code(symbol_[d]) << shiftAt(depth + 1));
       if (index_.isTerminal(child)) found_->push_back(k);
       if (++descends_ == kDescendsPerYield) {

@@ -44,8 +44,6 @@ std::optional<std::string> startUp(const std::string& currentDir, Settings& sett
 
   state.lineColour = kLineRest;
   settings.gameTime = 120;
-  settings.gameTimeSeconds = 120;
-  settings.programDirText = settings.programDir;
   return std::nullopt;
 }
 

@@ -48,6 +48,27 @@ constexpr int letterIndex(char c) {
   return -1;
 }
 
+// Die number (reading order) of each board position; -1 on the border.
+inline constexpr std::array<int8_t, kCells> dieAt = [] {
+  std::array<int8_t, kCells> at{};
+  at.fill(-1);
+  for (int d = 0; d < kDice; ++d) at[dicePos[d]] = int8_t(d);
+  return at;
+}();
+
+// The dice touching each die, as die numbers in neighbour order (E, SE, S, SW, W, NW, N, NE),
+// padded at the end with kDice. The one way the search and the path walk step across the grid.
+inline constexpr std::array<std::array<int8_t, 8>, kDice> neighbourDice = [] {
+  std::array<std::array<int8_t, 8>, kDice> nb{};
+  for (int d = 0; d < kDice; ++d) {
+    int n = 0;
+    for (int16_t off : dirOffset)
+      if (const int q = dicePos[d] + off; isDiePos(q)) nb[d][n++] = dieAt[q];
+    while (n < 8) nb[d][n++] = int8_t(kDice);
+  }
+  return nb;
+}();
+
 constexpr bool areNeighbours(int a, int b) {
   for (int16_t d : dirOffset)
     if (a + d == b) return true;

@@ -9,6 +9,8 @@
 #include <charconv>
 #include <cstdint>
 
+#include "core/number_text.h"
+
 namespace vocari {
 
 namespace {
@@ -16,17 +18,6 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr char kResultMarker = '\'';
 constexpr std::array<int, 4> kRowStarts = {7, 13, 19, 25};
-
-// Shortest decimal text that reads back as the same value, never in exponent form.
-std::string decimalText(double value) {
-  value += 0.0;  // turns -0 into 0, which would otherwise be written "-0"
-  // Fixed notation of the largest double has 309 digits before the point.
-  std::array<char, 400> buffer;
-  auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                 std::chars_format::fixed);
-  if (ec != std::errc{}) return "0";
-  return std::string(buffer.data(), end);
-}
 
 std::error_code lastError() { return {errno, std::generic_category()}; }
 
@@ -88,7 +79,7 @@ std::string writeGameFile(const Board& board, bool gameOver, double gameTime, in
   }
   if (gameOver) {
     out += kResultMarker;
-    out += decimalText(gameTime);
+    out += formatNumber(gameTime);
     out += "'-";
     out += std::to_string(score);
     out += '#';

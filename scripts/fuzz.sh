@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets into build-fuzz (clang, AddressSanitizer, UBSan) and runs each for
-# a bounded time, two at a time. Usage: scripts/fuzz.sh [seconds per target, default 60] [target...]
+# a bounded time, one a core at a time. Usage: scripts/fuzz.sh [seconds per target, default 60] [target...]
 # Targets: game_file dictionary viewer options (all by default).
 # Each target's corpus grows in build-fuzz/corpus/<target> (seeded from fuzz/corpus/<target>);
 # failing inputs land in build-fuzz/artifacts/<target>/ and logs in build-fuzz/logs/. Copy a
@@ -29,10 +29,8 @@ packages=(cmake ninja-build clang-14 libclang-rt-14-dev witalian hunspell-it)
 scripts/install_packages.sh "${packages[@]}"
 
 build=build-fuzz
-CC=${CC:-clang-14} CXX=${CXX:-clang++-14} cmake -S . -B "$build" -G Ninja \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOCARI_FUZZ=ON -DVOCARI_SANITIZE=ON \
-  -DVOCARI_BUILD_QT=OFF -DVOCARI_BUILD_TESTS=OFF -DVOCARI_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" -j 2 --target "${targets[@]/#/fuzz_}"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
@@ -62,9 +60,10 @@ report() {
   fi
 }
 
-# At most two at once: the machine has two cores.
+# At most one target a core at once.
+cores=$(nproc)
 for t in "${targets[@]}"; do
-  if ((${#pid_target[@]} >= 2)); then
+  if ((${#pid_target[@]} >= cores)); then
     rc=0
     wait -n -p done_pid "${!pid_target[@]}" || rc=$?
     report "${pid_target[$done_pid]}" "$rc"

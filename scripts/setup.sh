@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build needs from Debian's archive (with sudo when not root) and builds the
-# game, its word list and its tests into build/. Usage: scripts/setup.sh [extra cmake options]
+# game, its word list and its tests into build/ (the "release" preset of CMakePresets.json).
+# Usage: scripts/setup.sh [extra cmake options]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,5 +13,5 @@ packages=(
 )
 scripts/install_packages.sh "${packages[@]}"
 
-cmake -S . -B build -G Ninja "$@"
-cmake --build build -j "$(nproc)"
+cmake --preset release "$@"
+cmake --build --preset release -j "$(nproc)"

@@ -96,17 +96,16 @@ Failure checkOptions(std::string_view input) {
   form.Text1_KeyUp(Form5::kEnterKey);
   const bool accepted = v >= Form5::kMinGameTime && v <= Form5::kMaxGameTime;
   if (!accepted) {
-    if (settings.gameTime != 120 || settings.gameTimeSeconds != 120 || labTem.caption != "120" ||
+    if (settings.gameTime != 120 || labTem.caption != "120" ||
         form.Command1.enabled || !form.Label5.visible)
       return "a time of " + bitsText(v) + " was not ignored";
     return std::nullopt;
   }
   if (settings.gameTime != v) return "gameTime is not the number typed";
-  if (settings.gameTimeSeconds != int(std::nearbyint(v))) return "gameTimeSeconds badly rounded";
   if (leadingNumber(labTem.caption) != v)
     return "LabTem '" + labTem.caption + "' does not read back";
   if (form.Label1.caption !=
-      "- Tempo partita (" + std::to_string(settings.gameTimeSeconds) + "sec)")
+      "- Tempo partita (" + std::to_string(std::lround(std::nearbyint(v))) + "sec)")
     return "Label1 is '" + form.Label1.caption + "'";
   if (!form.Text1.text.empty() || form.Label5.visible || !form.Command1.enabled)
     return "the accepted time left the field, hint or OK in the wrong state";

@@ -32,13 +32,11 @@ TEST_F(StartUp, ReadsTheDictionaryWholeAndSetsDefaults) {
   settings.gameTime = 300;
   EXPECT_EQ(startUp(dir.string(), settings, state, dict), std::nullopt);
   EXPECT_EQ(settings.programDir, dir.string() + "/");
-  EXPECT_EQ(settings.programDirText, settings.programDir);
   EXPECT_EQ(settings.dictPath, dir.string() + "/Base3.txt");
   EXPECT_EQ(settings.dictLength, 12);
   EXPECT_EQ(dict.text(), "\r\nCASA\r\nPANE");
   EXPECT_TRUE(dict.isWord("CASA"));
   EXPECT_EQ(settings.gameTime, 120);
-  EXPECT_EQ(settings.gameTimeSeconds, 120);
   EXPECT_EQ(settings.methodIndex, 0);
   EXPECT_FALSE(settings.competitionPending);
 }

@@ -10,7 +10,7 @@
 
 #include "board_text.h"
 #include "fake_platform.h"
-#include "ui/forms/form1.h"
+#include "game/form1.h"
 
 namespace vocari::testing {
 

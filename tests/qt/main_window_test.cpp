@@ -140,7 +140,7 @@ class MainWindowTest : public QObject {
   void keyboardPlayAndF1() {
     Game game;
     std::vector<ModalWindow> modals;
-    game.platform.hooks.showModal = [&](ModalWindow w) { modals.push_back(w); };
+    game.platform.onModal = [&](ModalWindow w) { modals.push_back(w); };
     QApplication::setActiveWindow(&game.window);
     QVERIFY(QTest::qWaitForWindowActive(&game.window));
     game.openBoard();

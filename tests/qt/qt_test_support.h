@@ -4,13 +4,14 @@
 #include <QTest>
 #include <QtWidgets>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "board/random_source.h"
 #include "board_text.h"
 #include "savegame/game_file.h"
-#include "ui/forms/form1.h"
+#include "game/form1.h"
 #include "ui/qt/die_widget.h"
 #include "ui/qt/list_box_widget.h"
 #include "ui/qt/main_window.h"
@@ -27,22 +28,34 @@ namespace vocari {
 inline constexpr const char* kBoard = "CASAORTELINUBDFG";
 using Dice = std::vector<int>;
 
+// The Qt platform with its interactive parts answered by the test: the file dialogs return
+// openAnswer and saveAnswer, quitting is recorded, and a secondary window goes to onModal when
+// that is set (otherwise it opens for real).
+struct TestPlatform final : QtPlatform {
+  std::string openAnswer, saveAnswer;
+  std::vector<int> quits;
+  std::function<void(ModalWindow)> onModal;
+
+  std::string chooseOpenFile(const FileDialogRequest&) override { return openAnswer; }
+  std::string chooseSaveFile(const FileDialogRequest&) override { return saveAnswer; }
+  void quit(int status) override { quits.push_back(status); }
+  void showModal(ModalWindow w) override { onModal ? onModal(w) : QtPlatform::showModal(w); }
+};
+
 // A game started in `folder`, or else in a fresh folder holding the test dictionary (or nothing,
 // and then not started). The file dialogs answer openAnswer and saveAnswer; quitting is recorded.
 struct Game {
   QTemporaryDir dir;
   Settings settings;
   RealRandom random{7};
-  QtPlatform platform;
+  TestPlatform platform;
   Form1 form{settings, platform, random};
   MainWindow window{form, platform};
-  std::string openAnswer, saveAnswer;
-  std::vector<int> quits;
+  std::string& openAnswer = platform.openAnswer;
+  std::string& saveAnswer = platform.saveAnswer;
+  std::vector<int>& quits = platform.quits;
 
   explicit Game(bool dictionary = true, const std::string& folder = {}) {
-    platform.hooks.quit = [this](int status) { quits.push_back(status); };
-    platform.hooks.chooseOpenFile = [this](const FileDialogRequest&) { return openAnswer; };
-    platform.hooks.chooseSaveFile = [this](const FileDialogRequest&) { return saveAnswer; };
     if (!dictionary) return;
     if (folder.empty()) write("Base3.txt", "\r\nARTE\r\nCARTE\r\nCASA\r\nRATE\r\nSERA\r\nTORO\r\n");
     if (auto error = window.start(folder.empty() ? dir.path().toStdString() : folder)) qFatal("%s", error->c_str());

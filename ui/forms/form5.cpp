@@ -22,7 +22,9 @@ void Form5::Form_Load() {
 }
 
 void Form5::showGameTime() {
-  Label1.caption = "- Tempo partita (" + std::to_string(settings_.gameTimeSeconds) + "sec)";
+  // Whole seconds; the default rounding mode sends halves to the even neighbour.
+  const long seconds = std::lround(std::nearbyint(settings_.gameTime));
+  Label1.caption = "- Tempo partita (" + std::to_string(seconds) + "sec)";
 }
 
 void Form5::OptAsp_Click(int index) { settings_.colourScheme = int16_t(index); }
@@ -51,8 +53,6 @@ void Form5::Text1_KeyUp(int keyCode) {
   const double number = leadingNumber(Text1.text);
   if (!(number >= kMinGameTime && number <= kMaxGameTime)) return;
   settings_.gameTime = number;
-  // The default rounding mode sends halves to the even neighbour.
-  settings_.gameTimeSeconds = int16_t(std::nearbyint(number));
   labTem_.caption = formatNumber(settings_.gameTime);
   showGameTime();
   Text1.text.clear();

@@ -7,7 +7,6 @@
 
 #include "core/game_state.h"
 #include "ui/forms/controls.h"
-#include "ui/forms/form1.h"
 
 namespace vocari {
 
@@ -15,7 +14,6 @@ class Form5 {
  public:
   // timer2 and labTem are the main window's game clock and clock label.
   Form5(Settings& settings, const Timer& timer2, Label& labTem);
-  explicit Form5(Form1& form1) : Form5(form1.settings, form1.Timer2, form1.LabTem) {}
 
   // ---- Window and controls (geometry in twips) ----
   static constexpr const char* kCaption = "     VOCARI - Opzioni";

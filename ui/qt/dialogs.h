@@ -1,7 +1,7 @@
 // The secondary windows of the game, opened modally from the main window.
 #pragma once
 
-#include "ui/forms/form1.h"
+#include "game/form1.h"
 #include "ui/forms/platform.h"
 
 class QWidget;

@@ -5,7 +5,7 @@
 #include <QStyleFactory>
 
 #include "board/random_source.h"
-#include "ui/forms/form1.h"
+#include "game/form1.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/splash_window.h"

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/forms/form1.h"
+#include "game/form1.h"
 #include "ui/qt/units.h"
 
 class QAction;

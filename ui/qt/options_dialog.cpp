@@ -170,7 +170,7 @@ void OptionsDialog::closeEvent(QCloseEvent* event) {
 }
 
 void runOptions(Form1& form1, QWidget* parent) {
-  Form5 model(form1);
+  Form5 model(form1.settings, form1.Timer2, form1.LabTem);
   model.Form_Load();
   OptionsDialog dialog(model, parent);
   dialog.exec();

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <array>
 
-#include "ui/forms/form1.h"
+#include "game/form1.h"
 #include "ui/forms/form5.h"
 
 class QLabel;

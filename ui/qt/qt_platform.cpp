@@ -38,16 +38,12 @@ void QtPlatform::repaint() {
 }
 
 void QtPlatform::beep() {
-  if (hooks.beep)
-    hooks.beep();
-  else
-    QApplication::beep();
+  QApplication::beep();
 }
 
 double QtPlatform::clock() { return double(clock_.nsecsElapsed()) / 1e9; }
 
 std::string QtPlatform::chooseOpenFile(const FileDialogRequest& request) {
-  if (hooks.chooseOpenFile) return hooks.chooseOpenFile(request);
   if (request.mustExist) {
     return toPath(QFileDialog::getOpenFileName(window_, QString::fromStdString(request.title),
                                                fromPath(request.startFolder), gameFileFilter(), &selectedFilter_));
@@ -62,7 +58,6 @@ std::string QtPlatform::chooseOpenFile(const FileDialogRequest& request) {
 }
 
 std::string QtPlatform::chooseSaveFile(const FileDialogRequest& request) {
-  if (hooks.chooseSaveFile) return hooks.chooseSaveFile(request);
   QFileDialog::Options options;
   if (!request.confirmReplace) options |= QFileDialog::DontConfirmOverwrite;
   const QString path =
@@ -72,29 +67,17 @@ std::string QtPlatform::chooseSaveFile(const FileDialogRequest& request) {
 }
 
 void QtPlatform::messageBox(const std::string& text, const std::string& title) {
-  if (hooks.messageBox) {
-    hooks.messageBox(text, title);
-    return;
-  }
   QMessageBox box(QMessageBox::Information, QString::fromStdString(title), QString::fromStdString(text),
                   QMessageBox::Ok, window_);
   box.exec();
 }
 
 void QtPlatform::showModal(ModalWindow which) {
-  if (hooks.showModal) {
-    hooks.showModal(which);
-    return;
-  }
   if (!window_) return;
   runModalWindow(which, window_->form(), window_);
 }
 
 void QtPlatform::quit(int status) {
-  if (hooks.quit) {
-    hooks.quit(status);
-    return;
-  }
   // Closing the window must not turn into a second quit request with status 0.
   QApplication::setQuitOnLastWindowClosed(false);
   if (window_) window_->close();

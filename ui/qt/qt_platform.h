@@ -4,7 +4,6 @@
 
 #include <QElapsedTimer>
 #include <QString>
-#include <functional>
 #include <string>
 
 #include "ui/forms/platform.h"
@@ -13,20 +12,8 @@ namespace vocari {
 
 class MainWindow;
 
-class QtPlatform final : public Platform {
+class QtPlatform : public Platform {
  public:
-  // Replacements for the interactive parts, for tests: when a hook is set it runs instead of
-  // the dialog, the message box, the window, the sound or the quit.
-  struct Hooks {
-    std::function<std::string(const FileDialogRequest&)> chooseOpenFile;
-    std::function<std::string(const FileDialogRequest&)> chooseSaveFile;
-    std::function<void(const std::string& text, const std::string& title)> messageBox;
-    std::function<void(ModalWindow)> showModal;
-    std::function<void()> beep;
-    std::function<void(int status)> quit;
-  };
-  Hooks hooks;
-
   QtPlatform();
 
   // The window whose model is rendered before events run and that owns the dialogs.

@@ -1,6 +1,6 @@
 // The list of all solutions and the tracing of a listed word on the grid.
-#include "solutions/path_walk.h"
-#include "ui/forms/form1.h"
+#include "core/path_walk.h"
+#include "game/form1.h"
 
 namespace vocari {
 
@@ -40,10 +40,10 @@ void Form1::LisMie_MouseUp() { releaseList(); }
 void Form1::showWordPath() {
   clearGridMarks();
   state.lineColour = kLineHighlight;
-  if (!walkWordPath(state, selectedWord)) return;
-  const int n = int(selectedWord.size());
-  for (int d = 0; d + 1 < n; ++d) {
-    const int from = state.pathPos[d], to = state.pathPos[d + 1];
+  const std::vector<int> path = wordPath(state.board, selectedWord);
+  if (path.empty()) return;
+  for (std::size_t d = 0; d + 1 < path.size(); ++d) {
+    const int from = path[d], to = path[d + 1];
     imgH[from].borderStyle = 1;
     Lin[from].borderColor = state.lineColour;
     const auto [x, y] = dieCentre(to);
@@ -51,7 +51,7 @@ void Form1::showWordPath() {
     Lin[from].y2 = y;
     Lin[from].visible = true;
   }
-  imgH[state.pathPos[n - 1]].borderStyle = 1;
+  imgH[path.back()].borderStyle = 1;
 }
 
 void Form1::clearGridMarks() {

@@ -1,6 +1,6 @@
 // The game clock and the end of the program.
 #include "core/number_text.h"
-#include "ui/forms/form1.h"
+#include "game/form1.h"
 
 namespace vocari {
 

@@ -1,4 +1,4 @@
-#include "ui/forms/form1.h"
+#include "game/form1.h"
 
 #include "core/number_text.h"
 #include "core/startup.h"

@@ -1,6 +1,6 @@
 // Building a word on the grid: picking dice, taking letters back, typing letters.
-#include "solutions/path_walk.h"
-#include "ui/forms/form1.h"
+#include "core/path_walk.h"
+#include "game/form1.h"
 
 namespace vocari {
 
@@ -108,9 +108,7 @@ void Form1::typeLetter(char letter) {
         break;
       }
   } else {
-    GameState walk;
-    walk.board = state.board;
-    if (walkWordPath(walk, word)) path.assign(walk.pathPos.begin(), walk.pathPos.begin() + word.size());
+    path = wordPath(state.board, word);
   }
   if (path.empty()) {
     refuse("Fuori zona !");

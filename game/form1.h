@@ -27,17 +27,52 @@ class Form1 {
   static constexpr int kClientWidth = 8175, kClientHeight = 8115;
   static constexpr Colour kBackColor = rgb(192, 255, 255);
   static constexpr const char* kCaption = "   VOCARI";
-  static constexpr Rect Shape1{480, 600, 4335, 4335};
+  static constexpr Rect Shape1{480, 600, 4335, 4335};  // the board outline; anchors the background
 
-  Label LabTem, LabTempo, Label1, Label5, Label3, LabSol, LabPun, Label2, labGara, Label4,
-      LabelT, LabErr, Label6;
+  // Labels.
+  Label LabTem;    // the clock: the game time, then the seconds left (yellow on green, top left)
+  Label LabTempo;  // "Ricerca completa in: N sec.": how long the solution search took (top right)
+  Label Label1;    // "Tutte le soluzioni": heading of ListS
+  Label Label5;    // "Ricerca soluzioni in corso ...": shown while a new board is first drawn
+  Label Label3;    // " Numero              Punti": heading of LabSol and LabPun
+  Label LabSol;    // how many words the player has found (red, boxed)
+  Label LabPun;    // the player's score (red, boxed)
+  Label Label2;    // "Trovati": heading of LisMie
+  Label labGara;   // "Gara con: 'time'-score#": the result to beat in a game opened from a file
+  Label Label4;    // "Tentativo": heading of LabelT
+  Label LabelT;    // the word being built on the grid (red, boxed)
+  Label LabErr;    // short messages: refusals in red, the length bonus in blue
+  Label Label6;    // the deal status: vowel/consonant/rare quotas, then "*" and "**" as play starts
+  // The check box "Visualizza soluzioni (=N)": offered when the search ends; ticking it shows ListS.
   CheckBox labMostra;
-  ListBox ListS, LisMie;
-  Button levaLast, levaAll, CmdOK, cmdNew, cmdSave, cmdExit;
+  // Lists.
+  ListBox ListS;   // every solution of the grid, sorted
+  ListBox LisMie;  // the player's accepted words, in the order found
+  // Buttons.
+  Button levaLast;  // "<": takes the last letter back
+  Button levaAll;   // "X": takes the whole word back
+  Button CmdOK;     // "OK": confirms the word (yellow face)
+  Button cmdNew;    // "Nuovo": a new game
+  Button cmdSave;   // "Salva": saves the grid, and the result once the game is over
+  Button cmdExit;   // "Fine": ends the program; during a new game, makes "Nuovo" available again
+  // The game clock: one tick a second while a game is timed.
   Timer Timer2;
-  std::array<Die, kCells> imgH;   // indexed by board position; only die positions are used
-  std::array<Line, kCells> Lin;   // indexed by board position; only die positions are used
-  MenuItem mApri, mGen, mSave, mfine, mDizi, mAcro, mOpzioni, mGuida, mCons, mInfo;
+  // The dice and the path lines drawn over them, indexed by board position (only die positions
+  // are used): imgH[p] shows a letter tile and is framed while picked or traced; Lin[p] runs
+  // from die p's centre to the next die of the path.
+  std::array<Die, kCells> imgH;
+  std::array<Line, kCells> Lin;
+  // The menu entries.
+  MenuItem mApri;     // File > "Apri un file Vocari"
+  MenuItem mGen;      // File > "Genera un nuovo Vocari": as "Nuovo"
+  MenuItem mSave;     // File > "Salva questo Vocari": as "Salva"
+  MenuItem mfine;     // File > "Fine": as the "Fine" button
+  MenuItem mDizi;     // Visualizza > "Dizionario completo"
+  MenuItem mAcro;     // Visualizza > "Acronimi del dizionario"
+  MenuItem mOpzioni;  // "Opzioni": the options window; disabled while a game is timed
+  MenuItem mGuida;    // Aiuto > "Guida completa" (F1)
+  MenuItem mCons;     // Aiuto > "Consigli"
+  MenuItem mInfo;     // Aiuto > "Informazioni"
   // The four season backgrounds: position (left, top) of each, and the stacking order from the
   // back: sfondoBack is the picture at the very back.
   std::array<Rect, 4> Sfondo;

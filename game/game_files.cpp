@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "savegame/game_file.h"
-#include "ui/forms/form1.h"
+#include "game/form1.h"
 
 namespace vocari {
 

@@ -1,7 +1,8 @@
 // Judging the word built on the grid and scoring it.
 #include <algorithm>
 
-#include "ui/forms/form1.h"
+#include "core/scoring.h"
+#include "game/form1.h"
 
 namespace vocari {
 
@@ -19,13 +20,8 @@ void Form1::CmdOK_Click() {
   }
   LisMie.add(word);
   LabSol.caption = std::to_string(LisMie.listCount());
-  int points = 0;
-  for (char c : word) {
-    const int j = letterIndex(c);
-    if (j >= 0) points += letterPoints[j];
-  }
-  if (word.size() >= 5) {
-    points *= 2;
+  const int points = wordPoints(word);
+  if (word.size() >= kBonusLength) {
     LabErr.foreColor = kBlue;
     LabErr.caption = "Bonus lunghezza !";
   }

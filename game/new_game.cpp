@@ -5,7 +5,7 @@
 #include "board/deal.h"
 #include "core/number_text.h"
 #include "core/search.h"
-#include "ui/forms/form1.h"
+#include "game/form1.h"
 
 namespace vocari {
 
@@ -79,7 +79,6 @@ void Form1::cmdNew_Click() {
   settings.competitionPending = false;
   platform_.repaint();
   state.searchStart = platform_.clock();
-  state.searchWord.clear();
   Label6.caption += "**";
   for (Label* l : {&Label2, &Label3, &Label4, &LabelT, &LabSol, &LabPun}) l->visible = true;
   levaLast.visible = true;
@@ -100,8 +99,6 @@ void Form1::cmdNew_Click() {
   ListS.items = std::move(*found);
 
   // After the search.
-  state.searchWord.clear();
-  state.depth = 0;
   LabSol.caption = "";
   cmdNew.enabled = true;
   labMostra.caption = "Visualizza soluzioni (=" + std::to_string(ListS.listCount()) + ")";
