@@ -1,106 +1,145 @@
 #include "core/dictionary_index.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace vocari {
 namespace {
 
-struct Run {
-  uint32_t offset;
-  uint32_t length;
-  bool terminal;  // followed directly by CR LF
-};
+constexpr std::array<bool, 256> kDieCharacter = [] {
+  std::array<bool, 256> t{};
+  for (int c = 'A'; c <= 'Z'; ++c) t[c] = true;
+  t['-'] = true;
+  return t;
+}();
 
-// The runs that follow a CR LF. Empty runs are left out (any CR LF already makes the empty
-// prefix viable); `emptyWord` tells whether one of them is followed by another CR LF.
-std::vector<Run> collectRuns(std::string_view text, bool& anyBreak, bool& emptyWord) {
-  std::vector<Run> runs;
+// Calls visit(run, terminal) for the run of die characters after every CR LF of the text, in
+// text order, while visit returns true; `terminal` tells whether the run is followed directly
+// by CR LF. Empty runs are left out (any CR LF already makes the empty prefix viable);
+// `emptyWord` tells whether one of them is followed by another CR LF. Returns whether the text
+// holds a CR LF at all.
+template <class Visit>
+bool forEachRun(std::string_view text, bool& emptyWord, Visit&& visit) {
   const char* const begin = text.data();
   const std::size_t n = text.size();
+  bool anyBreak = false;
   std::size_t i = 0;
   while (i + 1 < n) {
     const void* cr = std::memchr(begin + i, '\r', n - 1 - i);
     if (!cr) break;
-    const std::size_t at = static_cast<const char*>(cr) - begin;
+    const std::size_t at = std::size_t(static_cast<const char*>(cr) - begin);
     if (text[at + 1] != '\n') {
       i = at + 1;
       continue;
     }
     std::size_t end = at + 2;
-    while (end < n && DictionaryIndex::symbol(text[end]) >= 0) ++end;
+    while (end < n && kDieCharacter[static_cast<unsigned char>(text[end])]) ++end;
     const bool terminal = end + 1 < n && text[end] == '\r' && text[end + 1] == '\n';
     anyBreak = true;
     if (end == at + 2)
       emptyWord = emptyWord || terminal;
-    else
-      runs.push_back({uint32_t(at + 2), uint32_t(end - at - 2), terminal});
+    else if (!visit(text.substr(at + 2, end - at - 2), terminal))
+      break;
     // The run ends at a character that is not a die character; the next CR LF can start there.
     i = end;
   }
-  return runs;
+  return anyBreak;
 }
 
 }  // namespace
 
+// Builds the tree in one pass over runs given in ascending order. The nodes along the current
+// run's path are open; a node closes when a run leaves its prefix, and then its children, all
+// closed before it, are written as one contiguous block right after the blocks of their own
+// subtrees. The root stays at index 0.
+class DictionaryIndex::Builder {
+ public:
+  Builder(std::vector<Node>& nodes, std::size_t textSize) : nodes_(nodes) {
+    open_.push_back({0, 0});
+    nodes_.assign(1, Node{});
+    nodes_.reserve(textSize / 4);  // the shipped list needs about one node per 6.5 bytes
+  }
+
+  // False, with the tree left unfinished, when `run` sorts before the previous one.
+  bool add(std::string_view run, bool terminal) {
+    const std::size_t n = std::min(prev_.size(), run.size());
+    std::size_t common = 0;
+    while (common < n && prev_[common] == run[common]) ++common;
+    if (common < n ? run[common] < prev_[common] : run.size() < prev_.size()) return false;
+    while (open_.size() > common + 1) closeTop();
+    for (std::size_t d = common; d < run.size(); ++d) {
+      open_.back().mask |= 1u << symbol(run[d]);
+      open_.push_back({0, closed_.size()});
+    }
+    if (terminal) open_.back().mask |= kTerminal;
+    prev_ = run;
+    return true;
+  }
+
+  // emptyWord: the empty run is a whole word (a CR LF followed directly by another).
+  void finish(bool emptyWord) {
+    while (open_.size() > 1) closeTop();
+    nodes_[kRoot] = Node{open_[0].mask | (emptyWord ? kTerminal : 0), uint32_t(nodes_.size())};
+    nodes_.insert(nodes_.end(), closed_.begin(), closed_.end());
+    nodes_.shrink_to_fit();
+  }
+
+ private:
+  struct Open {
+    uint32_t mask;
+    std::size_t childStart;  // where this node's closed children begin in closed_
+  };
+
+  void closeTop() {
+    const Open o = open_.back();
+    open_.pop_back();
+    Node node{o.mask, 0};
+    if (closed_.size() > o.childStart) {
+      node.first = uint32_t(nodes_.size());
+      nodes_.insert(nodes_.end(), closed_.begin() + std::ptrdiff_t(o.childStart), closed_.end());
+      closed_.resize(o.childStart);
+    }
+    closed_.push_back(node);
+  }
+
+  std::vector<Node>& nodes_;
+  std::vector<Open> open_;
+  std::vector<Node> closed_;
+  std::string_view prev_;
+};
+
 DictionaryIndex::DictionaryIndex(std::string_view text) {
-  bool anyBreak = false, emptyWord = false;
-  std::vector<Run> runs = collectRuns(text, anyBreak, emptyWord);
-  if (!anyBreak) return;
-
-  auto view = [&](const Run& r) { return text.substr(r.offset, r.length); };
-  auto less = [&](const Run& a, const Run& b) { return view(a) < view(b); };
-  // The shipped word list is already sorted; other files are sorted here.
-  if (!std::is_sorted(runs.begin(), runs.end(), less)) std::sort(runs.begin(), runs.end(), less);
-
-  // Build over ranges of sorted runs that share their first `depth` characters. Expanding a node
-  // gives its children one contiguous block. The short prefixes, which every search goes
-  // through, are laid out breadth first so that they share a few cache lines; below them each
-  // subtree is laid out depth first, close to its parent.
-  struct Pending {
-    uint32_t node, lo, hi, depth;
-  };
-  constexpr uint32_t kBreadthFirstDepth = 3;
-  std::vector<Pending> children;
-  auto expand = [&](const Pending& cur) {
-    uint32_t i = cur.lo;
-    uint32_t mask = 0;
-    for (; i < cur.hi && runs[i].length == cur.depth; ++i)
-      if (runs[i].terminal) mask |= kTerminal;
-    children.clear();
-    while (i < cur.hi) {
-      const char c = text[runs[i].offset + cur.depth];
-      uint32_t j = i + 1;
-      while (j < cur.hi && text[runs[j].offset + cur.depth] == c) ++j;
-      mask |= 1u << symbol(c);
-      children.push_back({uint32_t(nodes_.size() + children.size()), i, j, cur.depth + 1});
-      i = j;
-    }
-    nodes_[cur.node].mask |= mask;
-    nodes_[cur.node].first = uint32_t(nodes_.size());
-    nodes_.resize(nodes_.size() + children.size());
-  };
-
-  nodes_.reserve(runs.size() * 3);
-  nodes_.emplace_back();
-  if (emptyWord) nodes_[kRoot].mask |= kTerminal;
-  std::vector<Pending> queue{{kRoot, 0, uint32_t(runs.size()), 0}};
-  std::vector<Pending> frontier;
-  for (std::size_t head = 0; head < queue.size(); ++head) {
-    expand(queue[head]);
-    for (const Pending& c : children) (c.depth < kBreadthFirstDepth ? queue : frontier).push_back(c);
+  // The shipped word list is already sorted and is built straight from the text.
+  bool emptyWord = false;
+  Builder sorted(nodes_, text.size());
+  bool inOrder = true;
+  const bool anyBreak = forEachRun(text, emptyWord, [&](std::string_view run, bool terminal) {
+    return inOrder = sorted.add(run, terminal);
+  });
+  if (!anyBreak) {
+    nodes_.clear();
+    nodes_.shrink_to_fit();
+    return;
   }
-  std::vector<Pending> stack;
-  for (const Pending& f : frontier) {
-    stack.assign(1, f);
-    while (!stack.empty()) {
-      const Pending cur = stack.back();
-      stack.pop_back();
-      expand(cur);
-      stack.insert(stack.end(), children.rbegin(), children.rend());
-    }
+  if (inOrder) {
+    sorted.finish(emptyWord);
+    return;
   }
-  nodes_.shrink_to_fit();
+  // Other files: the runs sorted first.
+  struct Run {
+    std::string_view text;
+    bool terminal;
+  };
+  std::vector<Run> runs;
+  forEachRun(text, emptyWord, [&](std::string_view run, bool terminal) {
+    runs.push_back({run, terminal});
+    return true;
+  });
+  std::sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.text < b.text; });
+  Builder builder(nodes_, text.size());
+  for (const Run& r : runs) builder.add(r.text, r.terminal);
+  builder.finish(emptyWord);
 }
 
 uint32_t DictionaryIndex::find(std::string_view w) const {

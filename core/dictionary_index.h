@@ -58,6 +58,7 @@ class DictionaryIndex {
   std::size_t memoryBytes() const { return nodes_.capacity() * sizeof(Node); }
 
  private:
+  class Builder;
   static constexpr uint32_t kTerminal = 1u << 31;
   struct Node {
     uint32_t mask = 0;   // bit s: a child for symbol s; kTerminal: a whole word ends here
