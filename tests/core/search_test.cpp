@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "board_text.h"
+#include "core/path_walk.h"
 #include "core/search.h"
 #include "core/startup.h"
 
@@ -106,6 +108,16 @@ TEST(SearchDifferential, ShippedWordListAgreesWithStepByStepWalk) {
         [&](std::string_view w) { return d.isWord(w); });
     ASSERT_EQ(got, want) << "round " << round;
     total += got.size();
+    // Every solution lies on the board along the path the trace shows.
+    for (const auto& w : got) {
+      const std::vector<int> path = wordPath(b, w);
+      ASSERT_EQ(path.size(), w.size()) << w;
+      for (std::size_t i = 0; i < path.size(); ++i) {
+        ASSERT_EQ(b[path[i]], w[i]) << w;
+        ASSERT_TRUE(i == 0 || areNeighbours(path[i - 1], path[i])) << w;
+        ASSERT_EQ(std::count(path.begin(), path.end(), path[i]), 1) << w;
+      }
+    }
     // The index answers every probe as the literal search of the text does.
     if (round % 100 == 0) {
       for (const auto& w : got) {
