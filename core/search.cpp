@@ -27,6 +27,15 @@ std::string decode(Key key) {
 
 constexpr int kDescendsPerYield = 4096;
 
+// Bit n set for every neighbour n of each die.
+constexpr std::array<uint32_t, kDice> kNeighbourSet = [] {
+  std::array<uint32_t, kDice> set{};
+  for (int d = 0; d < kDice; ++d)
+    for (int8_t n : neighbourDice[d])
+      if (n < kDice) set[d] |= 1u << n;
+  return set;
+}();
+
 // The walk over chains of touching dice, carrying the index node of the chain's word along, so
 // that every extension costs one bit test instead of a probe from the root.
 class Walker {
@@ -36,9 +45,11 @@ class Walker {
     for (int d = 0; d < kDice; ++d) {
       const int s = DictionaryIndex::symbol(board[dicePos[d]]);
       symbol_[d] = s;
-      shift_[d] = s < 0 ? kNoSymbol : s;
+      if (s >= 0) diceWith_[s] |= 1u << d;
     }
-    shift_[kPad] = kNoSymbol;
+    for (int d = 0; d < kDice; ++d)
+      for (int8_t n : neighbourDice[d])
+        if (n < kDice && symbol_[n] >= 0) neighbourSymbols_[d] |= 1u << symbol_[n];
   }
 
   // False when a yield abandoned the search.
@@ -59,10 +70,12 @@ class Walker {
   void extend(int die, uint32_t node, uint32_t used, Key key, int depth) {
     const uint32_t mask = index_.childMask(node);
     const uint32_t first = index_.firstChild(node);
-    // The neighbours whose letter continues some dictionary line, without branching on each.
+    // The neighbours whose letter continues some dictionary line: one step for each letter that
+    // both continues the line and lies next to this die, most often none or one.
     uint32_t next = 0;
-    for (int8_t n : neighbourDice[die]) next |= ((mask >> shift_[n]) & 1u) << n;
-    next &= ~used;
+    for (uint32_t syms = mask & neighbourSymbols_[die]; syms; syms &= syms - 1)
+      next |= diceWith_[std::countr_zero(syms)];
+    next &= kNeighbourSet[die] & ~used;
     // The order of the extensions does not matter: the words are sorted afterwards.
     for (; next; next &= next - 1) {
       const int d = std::countr_zero(next);
@@ -78,14 +91,11 @@ class Walker {
     }
   }
 
-  // A padding neighbour, and the shift that reads a bit no child mask ever has.
-  static constexpr int kPad = kDice;
-  static constexpr int kNoSymbol = 31;
-
   const DictionaryIndex& index_;
   const SearchYield& yield_;
   std::array<int, kDice> symbol_{};
-  std::array<int, kDice + 1> shift_{};
+  std::array<uint32_t, DictionaryIndex::kSymbols> diceWith_{};  // bit d: die d shows the symbol
+  std::array<uint32_t, kDice> neighbourSymbols_{};  // bit s: a neighbour of the die shows s
   std::vector<Key>* found_ = nullptr;
   int descends_ = 0;
   bool abandoned_ = false;
