@@ -14,16 +14,17 @@ constexpr std::array<bool, 256> kDieCharacter = [] {
   return t;
 }();
 
-// Calls visit(run, terminal) for the run of die characters after every CR LF of the text, in
-// text order, while visit returns true; `terminal` tells whether the run is followed directly
-// by CR LF. Empty runs are left out (any CR LF already makes the empty prefix viable);
-// `emptyWord` tells whether one of them is followed by another CR LF. Returns whether the text
-// holds a CR LF at all.
+// Calls visit(run, terminal, common) for the run of die characters after every CR LF of the
+// text, in text order, while visit returns true; `terminal` tells whether the run is followed
+// directly by CR LF, `common` is the length of the prefix it shares with the previous run. Empty
+// runs are left out (any CR LF already makes the empty prefix viable); `emptyWord` tells whether
+// one of them is followed by another CR LF. Returns whether the text holds a CR LF at all.
 template <class Visit>
 bool forEachRun(std::string_view text, bool& emptyWord, Visit&& visit) {
   const char* const begin = text.data();
   const std::size_t n = text.size();
   bool anyBreak = false;
+  std::string_view prev;
   std::size_t i = 0;
   while (i + 1 < n) {
     const void* cr = std::memchr(begin + i, '\r', n - 1 - i);
@@ -33,14 +34,22 @@ bool forEachRun(std::string_view text, bool& emptyWord, Visit&& visit) {
       i = at + 1;
       continue;
     }
-    std::size_t end = at + 2;
+    // The previous run holds die characters only, so what matches it needs no other test.
+    const std::size_t start = at + 2;
+    const char* const line = begin + start;
+    const std::size_t limit = std::min(prev.size(), n - start);
+    std::size_t common = 0;
+    while (common < limit && line[common] == prev[common]) ++common;
+    std::size_t end = start + common;
     while (end < n && kDieCharacter[static_cast<unsigned char>(text[end])]) ++end;
     const bool terminal = end + 1 < n && text[end] == '\r' && text[end + 1] == '\n';
     anyBreak = true;
-    if (end == at + 2)
+    if (end == start) {
       emptyWord = emptyWord || terminal;
-    else if (!visit(text.substr(at + 2, end - at - 2), terminal))
-      break;
+    } else {
+      prev = text.substr(start, end - start);
+      if (!visit(prev, terminal, common)) break;
+    }
     // The run ends at a character that is not a die character; the next CR LF can start there.
     i = end;
   }
@@ -61,11 +70,10 @@ class DictionaryIndex::Builder {
     nodes_.reserve(textSize / 4);  // the shipped list needs about one node per 6.5 bytes
   }
 
-  // False, with the tree left unfinished, when `run` sorts before the previous one.
-  bool add(std::string_view run, bool terminal) {
+  // `common`: the length of the prefix run shares with the previous run added. False, with the
+  // tree left unfinished, when `run` sorts before the previous one.
+  bool add(std::string_view run, bool terminal, std::size_t common) {
     const std::size_t n = std::min(prev_.size(), run.size());
-    std::size_t common = 0;
-    while (common < n && prev_[common] == run[common]) ++common;
     if (common < n ? run[common] < prev_[common] : run.size() < prev_.size()) return false;
     while (open_.size() > common + 1) closeTop();
     for (std::size_t d = common; d < run.size(); ++d) {
@@ -97,7 +105,7 @@ class DictionaryIndex::Builder {
     Node node{o.mask, 0};
     if (closed_.size() > o.childStart) {
       node.first = uint32_t(nodes_.size());
-      nodes_.insert(nodes_.end(), closed_.begin() + std::ptrdiff_t(o.childStart), closed_.end());
+      for (std::size_t i = o.childStart; i < closed_.size(); ++i) nodes_.push_back(closed_[i]);
       closed_.resize(o.childStart);
     }
     closed_.push_back(node);
@@ -114,9 +122,10 @@ DictionaryIndex::DictionaryIndex(std::string_view text) {
   bool emptyWord = false;
   Builder sorted(nodes_, text.size());
   bool inOrder = true;
-  const bool anyBreak = forEachRun(text, emptyWord, [&](std::string_view run, bool terminal) {
-    return inOrder = sorted.add(run, terminal);
-  });
+  const bool anyBreak =
+      forEachRun(text, emptyWord, [&](std::string_view run, bool terminal, std::size_t common) {
+        return inOrder = sorted.add(run, terminal, common);
+      });
   if (!anyBreak) {
     nodes_.clear();
     nodes_.shrink_to_fit();
@@ -132,13 +141,18 @@ DictionaryIndex::DictionaryIndex(std::string_view text) {
     bool terminal;
   };
   std::vector<Run> runs;
-  forEachRun(text, emptyWord, [&](std::string_view run, bool terminal) {
+  forEachRun(text, emptyWord, [&](std::string_view run, bool terminal, std::size_t) {
     runs.push_back({run, terminal});
     return true;
   });
   std::sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.text < b.text; });
   Builder builder(nodes_, text.size());
-  for (const Run& r : runs) builder.add(r.text, r.terminal);
+  std::string_view prev;
+  for (const Run& r : runs) {
+    const auto mismatch = std::mismatch(prev.begin(), prev.end(), r.text.begin(), r.text.end());
+    builder.add(r.text, r.terminal, std::size_t(mismatch.first - prev.begin()));
+    prev = r.text;
+  }
   builder.finish(emptyWord);
 }
 
