@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <tuple>
+
 #include "game_fixture.h"
 
 using namespace vocari;
@@ -55,16 +58,34 @@ TEST_F(GameTest, PressTracesTheFirstPathAndReleaseClearsTheGrid) {
   EXPECT_EQ(framedCount() + visibleLines(), 0);
 }
 
-TEST_F(GameTest, AWordLaidTwoWaysTakesTheFirstInStartAndDirectionOrder) {
-  //   A S A X    "AS" starts at 7 (east to 8) before 9 (west to 8).
-  startKnownGame("ASAXXXXXXXXXXXXX");
-  ASSERT_EQ(form.ListS.items, (std::vector<std::string>{"AS", "SA"}));
-  form.ListS.selected = 1;  // SA: from 8, east (9) comes before west (7)
-  form.ListS_MouseDown();
-  EXPECT_EQ(form.imgH[8].borderStyle, 1);
-  EXPECT_EQ(form.imgH[9].borderStyle, 1);
-  EXPECT_EQ(form.imgH[7].borderStyle, 0);
-  EXPECT_EQ(form.Lin[8].x2, form.dieCentre(9).first);
+// The trace takes the first path in start and direction order, never uses a die twice, and may
+// start on any die, the last one included.
+TEST_F(GameTest, TheTraceTakesTheFirstPathThatUsesEachDieOnce) {
+  const std::tuple<const char*, const char*, std::vector<int>> cases[] = {
+      {"ASAXXXXXXXXXXXXX", "SA", {8, 9}},  // from 8, east (9) before west (7)
+      {"ASAXXXXXXXXXXXXX", "AS", {7, 8}},  // 7 starts before 9
+      {"CASXXXXXXXXXCASA", "CASA", {25, 26, 27, 28}},  // not 7, 8, 9 and back to 8
+      {"XXXXXXXXXXXXXXSA", "AS", {28, 27}},
+  };
+  for (const auto& [dice, word, path] : cases) {
+    SCOPED_TRACE(std::string(dice) + " " + word);
+    startKnownGame(dice);
+    selectWord(form.ListS, word);
+    form.ListS_MouseDown();
+    std::vector<int> framed, lines;
+    for (int16_t p : dicePos) {
+      if (form.imgH[p].borderStyle) framed.push_back(p);
+      if (form.Lin[p].visible) lines.push_back(p);
+    }
+    std::vector<int> sorted = path;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(framed, sorted);
+    sorted.erase(std::find(sorted.begin(), sorted.end(), path.back()));
+    EXPECT_EQ(lines, sorted);  // a line from every die but the last to the next
+    for (std::size_t i = 0; i + 1 < path.size(); ++i)
+      EXPECT_EQ(std::pair(form.Lin[path[i]].x2, form.Lin[path[i]].y2), form.dieCentre(path[i + 1])) << path[i];
+    form.ListS_MouseUp();
+  }
 }
 
 TEST_F(GameTest, PressesBeforeTheSearchEndsAreIgnoredButReleasesClear) {
