@@ -82,6 +82,26 @@ TEST(DrawQuotas, RareQuotaFirstThenVowelsConsonantsTheRest) {
     drawQuotas(s, src);
     EXPECT_EQ((std::array{s.rareQuota, s.vowelQuota, int(s.consonantQuota)}),
               (std::array{rare, vowels, 16 - rare - vowels}));
+    EXPECT_EQ(src.events, "rdrd");  // each quota drawn just after a reseed
+  }
+}
+
+// Where each method reseeds and yields ('r', 'y') among its draws ('d'): a deal of four vowels,
+// a rare letter and eleven consonants. Std reseeds once a die, before the draw that takes it,
+// and yields before each letter draw but a consonant's, which it yields after; R and C reseed
+// before every draw; R yields before a rare letter only, C also before a consonant and after a
+// vowel.
+TEST(Deal, ReseedsAndYieldsFallBetweenTheDrawsAsDocumented) {
+  const std::tuple<DealFn, std::string> cases[] = {
+      {&dealStandard, repeat("rdyd", 5) + repeat("rddy", 11)},
+      {&dealByRows, repeat("rdrd", 4) + "rdyrd" + repeat("rdrd", 11)},
+      {&dealByColumns, repeat("rdrdy", 4) + "rdyrd" + repeat("rdyrd", 11)},
+  };
+  for (const auto& [fn, events] : cases) {
+    ScriptedRandom src = script(fn, "A E I O H C C D D F F G G L L M");
+    GameState s = withQuotas(4, 1);
+    EXPECT_TRUE(fn(s, src, {.yield = [&src] { return src.events += 'y', true; }}));
+    EXPECT_EQ(src.events, events);
   }
 }
 
@@ -189,7 +209,7 @@ struct Watcher final : RandomSource {
     if (++draws > 1'000'000) throw ScriptExhausted();
     return real.rnd();
   }
-  void reseed() override {}
+  void reseed() override { ++reseeds; }
   DealHooks hooks() {
     DealHooks h;
     h.yield = [this] { EXPECT_FALSE(stopped); return !(stopped = ++yields == stopAt); };
@@ -219,7 +239,7 @@ struct Watcher final : RandomSource {
 
   RealRandom real;
   int stopAt, yields = 0, u = -1, lastPos = 0;
-  long draws = 0, lastShow = -1;
+  long draws = 0, lastShow = -1, reseeds = 0;
   bool stopped = false;
   Board shown = emptyBoard();
 };
@@ -267,6 +287,7 @@ TEST(RealDeals, KeepEveryRuleOfTheirMethod) {
       EXPECT_TRUE(w.u < 0 || areNeighbours(w.u, qPos)) << "U on " << w.u << ", Q on " << qPos;
       EXPECT_TRUE(qPos >= 0 || (s.vowelQuota == 0 && s.rareQuota == 0 && s.consonantQuota == 0));
       if (m.lineWidth == 0) continue;
+      EXPECT_EQ(w.reseeds, w.draws);  // R and C reseed before every draw, the quotas' too
       // R and C: no vowel of the vowel group twice in a line (the U of a pair is not of the group),
       // and a Q off the last die always finds a free neighbour for its U.
       std::set<std::pair<int, char>> inLine;
@@ -300,15 +321,13 @@ TEST(RealDeals, SupersededDealStopsAtTheYield) {
   EXPECT_GT(stops, 150);
 }
 
-TEST(Deal, ZeroQuotasStillEndAndUnknownMethodsDealNothing) {
-  // Zero quotas, as in a state nobody drew quotas for: no group opens, every die goes to the consonants.
-  for (int method : {-1, 0, 1, 2, 3}) {
-    Watcher w(3);
-    GameState s;
-    ASSERT_TRUE(deal(method, s, w, w.hooks())) << method;
-    const bool known = method >= 0 && method <= 2;
-    EXPECT_EQ(s.consonantQuota, known ? -16 : 0) << method;
-    EXPECT_EQ(s.board == emptyBoard(), !known) << method;
+TEST(Deal, UnknownMethodsDealNothing) {
+  for (int method : {-1, 3}) {
+    ScriptedRandom src;  // a draw would fail the test
+    GameState s = withQuotas(6, 1);
+    EXPECT_TRUE(deal(method, s, src, DealHooks{})) << method;
+    EXPECT_EQ(s.board, emptyBoard()) << method;
+    EXPECT_EQ(src.events, "") << method;
   }
 }
 

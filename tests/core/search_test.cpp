@@ -62,6 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         SearchCase{"NoWrapFromRowEndToNextRowStart", "\r\nAB\r\n", "XXXA" "BXXX" "XXXX" "XXXX", {}},
         SearchCase{"DiagonalTurn", "\r\nABCD\r\n", "AXXX" "XBXX" "XCDX" "XXXX", {"ABCD"}},
         SearchCase{"QGetsNoSpecialTreatment", "\r\nQUA\r\nQA\r\n", "QAXX" "XXXX" "XXXX" "XXXU", {"QA"}},
+        SearchCase{"LastDieStartsAWord", "\r\nAS\r\n", "XXXX" "XXXX" "XXXX" "XXSA", {"AS"}},
         SearchCase{"AllSixteenDice", "\r\nABCDHGFEIJKLPONM\r\n", "ABCD" "EFGH" "IJKL" "MNOP", {"ABCDHGFEIJKLPONM"}},
         SearchCase{"EmptyDictionary", "", "ABCD" "EFGH" "IJKL" "MNOP", {}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -141,7 +142,7 @@ TEST(SearchDifferential, ShippedWordListAgreesWithLiteralProbesOnWholeBoards) {
   EXPECT_NE(std::find(got.begin(), got.end(), "CASA"), got.end());
 }
 
-TEST(Search, YieldIsCalledAtEveryStartAndCanAbandon) {
+TEST(Search, YieldsAtEveryStartAndWithinALongWalkAndCanAbandon) {
   const Dictionary d("\r\nAB\r\n");
   int calls = 0;
   EXPECT_TRUE(findSolutions(boardOf("ABXXXXXXXXXXXXXX"), d, [&] { return ++calls, true; }));
@@ -149,6 +150,22 @@ TEST(Search, YieldIsCalledAtEveryStartAndCanAbandon) {
   calls = 0;
   EXPECT_FALSE(findSolutions(boardOf("ABXXXXXXXXXXXXXX"), d, [&] { return ++calls < 3; }));
   EXPECT_EQ(calls, 3);
+
+  // Sixteen equal letters and words of 2 to 8 of them: each start die walks tens of thousands of
+  // chains, and the window must get its events in the middle of such a walk too.
+  std::string text = "\r\n";
+  for (int n = 2; n <= 8; ++n) text += std::string(n, 'A') + "\r\n";
+  const Dictionary many(text);
+  const Board same = boardOf(std::string(16, 'A'));
+  calls = 0;
+  const auto words = findSolutions(same, many, [&] { return ++calls, true; });
+  ASSERT_TRUE(words);
+  EXPECT_EQ(words->size(), 7u);
+  EXPECT_GT(calls, 3 * 16);
+  // A search superseded at a yield inside the first walk stops there.
+  calls = 0;
+  EXPECT_FALSE(findSolutions(same, many, [&] { return ++calls != 2; }));
+  EXPECT_EQ(calls, 2);
 }
 
 }  // namespace

@@ -30,6 +30,10 @@ class StartUp : public ::testing::Test {
 TEST_F(StartUp, ReadsTheDictionaryWholeAndSetsDefaults) {
   write("Base3.txt", "\r\nCASA\r\nPANE");
   settings.gameTime = 300;
+  state.lineColour = kLineHighlight;
+  // The dealing method and a pending competition are not start-up's to set.
+  settings.methodIndex = 2;
+  settings.competitionPending = true;
   EXPECT_EQ(startUp(dir.string(), settings, state, dict), std::nullopt);
   EXPECT_EQ(settings.programDir, dir.string() + "/");
   EXPECT_EQ(settings.dictPath, dir.string() + "/Base3.txt");
@@ -37,8 +41,9 @@ TEST_F(StartUp, ReadsTheDictionaryWholeAndSetsDefaults) {
   EXPECT_EQ(dict.text(), "\r\nCASA\r\nPANE");
   EXPECT_TRUE(dict.isWord("CASA"));
   EXPECT_EQ(settings.gameTime, 120);
-  EXPECT_EQ(settings.methodIndex, 0);
-  EXPECT_FALSE(settings.competitionPending);
+  EXPECT_EQ(state.lineColour, kLineRest);
+  EXPECT_EQ(settings.methodIndex, 2);
+  EXPECT_TRUE(settings.competitionPending);
 }
 
 TEST_F(StartUp, FolderEndingInSeparatorGetsNoSecondOne) {

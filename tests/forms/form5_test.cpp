@@ -19,7 +19,8 @@ struct Form5Test : ::testing::Test {
 };
 
 // The leading number, spaces skipped and a point as separator; 120 to 32767 accepted, the seconds
-// rounded half to even while LabTem shows the decimal value; anything else leaves every setting.
+// rounded half to even while LabTem shows the decimal value; anything else leaves every setting
+// as it was (200 here, so that an accepted 120 shows).
 TEST_F(Form5Test, EnterParsesTheLeadingNumber) {
   const std::vector<std::tuple<std::string, double, int16_t, std::string>> cases = {  // text, time, seconds, LabTem
       {" 150", 150, 150, "150"},       {"150abc", 150, 150, "150"},     {"1.5e2", 150, 150, "150"},
@@ -30,14 +31,15 @@ TEST_F(Form5Test, EnterParsesTheLeadingNumber) {
   for (const auto& [text, time, seconds, shown] : cases) {
     SCOPED_TRACE("\"" + text + "\"");
     settings = Settings{};
-    labTem.caption = "120";
+    settings.gameTime = 200;
+    labTem.caption = "200";
     form.Form_Load();
     form.Text1.text = text;
     form.Text1_KeyUp(kEnter);
     const bool accepted = time > 0;
     EXPECT_EQ(std::tuple(settings.gameTime, labTem.caption),
-              accepted ? std::tuple(time, shown) : std::tuple(120.0, std::string("120")));
-    EXPECT_EQ(form.Label1.caption, "- Tempo partita (" + std::to_string(accepted ? seconds : 120) + "sec)");
+              accepted ? std::tuple(time, shown) : std::tuple(200.0, std::string("200")));
+    EXPECT_EQ(form.Label1.caption, "- Tempo partita (" + std::to_string(accepted ? seconds : 200) + "sec)");
   }
 }
 

@@ -30,10 +30,14 @@ TEST_F(GameTest, SaveDuringAndAfterAGame) {
   };
   form.mSave_Click();
   EXPECT_EQ(slurp(path), "CASA\r\nPORT\r\nENTA\r\nLUMI\r\n'120'-8#\r\n");
-  // A cancelled dialog writes nothing.
+  // A cancelled dialog (no path, or spaces only) writes nothing, not even in the current folder.
   platform.whileSaveDialogOpen = nullptr;
-  platform.saveAnswer = "   ";
-  form.mSave_Click();
+  for (const char* blank : {"", "   "}) {
+    platform.saveAnswer = blank;
+    form.mSave_Click();
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::current_path() / "   "));
+    std::filesystem::remove(std::filesystem::current_path() / "   ");
+  }
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2);
 }

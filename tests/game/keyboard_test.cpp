@@ -24,15 +24,15 @@ Entry entryOf(const Form1& f) {
 }
 
 TEST_F(GameTest, TypedWordsEqualClickedWords) {
-  //   C A X X     typing CASA: the first C (7) has an A (8) without a touching S,
-  //   X X X X     so the word moves to the C at 19.
-  //   C A S A
+  //   C A S X     typing CASA: from the first C (7) only a way back over the A (8) would
+  //   X X X X     end the word, so the word moves to the C at 25.
   //   X X X X
-  startKnownGame("CAXXXXXXCASAXXXX");
+  //   C A S A
+  startKnownGame("CASXXXXXXXXXCASA");
   for (char c : std::string("casa")) form.typeLetter(c);
   const Entry typed = entryOf(form);
   form.levaAll_Click();
-  clickAll({19, 20, 21, 22});
+  clickAll({25, 26, 27, 28});
   EXPECT_EQ(typed, entryOf(form));
   EXPECT_EQ(typed.word, "CASA");
 }

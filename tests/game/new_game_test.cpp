@@ -1,5 +1,6 @@
 
 #include <cstdio>
+#include <tuple>
 
 #include "game_fixture.h"
 
@@ -54,28 +55,39 @@ TEST_F(GameTest, DealtGameShowsItsQuotasAndPictures) {
 
 TEST_F(GameTest, SearchTimeIsWholeSecondsOnTheMonotonicClock) {
   platform.now = 86399.5;  // a reading taken just before what would be midnight
-  platform.atYield.push_back([&] { platform.now = 86402.9; });
+  platform.atYield.push_back([&] { platform.now = 86402.2; });
   startKnownGame();
-  EXPECT_EQ(form.LabTempo.caption, "Ricerca completa in: 3 sec.");
+  EXPECT_EQ(form.LabTempo.caption, "Ricerca completa in: 2 sec.");  // 2.7 s, rounded down
 }
 
-TEST_F(GameTest, NewGameClearsTheShownSolutionsAndThePlayer) {
-  startKnownGame();
-  form.setLabMostraValue(1);
-  EXPECT_TRUE(form.ListS.visible);
-  EXPECT_TRUE(form.Label1.visible);
-  clickAll({7, 8, 9, 10});
-  form.CmdOK_Click();
-  settings.gameTime = 150;
-  startKnownGame();
-  EXPECT_EQ(form.labMostra.value, 0);
-  EXPECT_FALSE(form.ListS.visible);
-  EXPECT_FALSE(form.Label1.visible);
-  EXPECT_TRUE(form.LisMie.items.empty());
-  EXPECT_EQ(form.state.score, 0);
-  EXPECT_EQ(form.LabPun.caption, "");
-  EXPECT_EQ(form.LabTem.caption, "150");
-  EXPECT_EQ(form.state.playerWord, "");
+TEST_F(GameTest, ADealtGameClearsTheLastGameAndStartsWithNoDiePicked) {
+  // Two dice picked when the new game starts; its first click is a one-letter word wherever it
+  // falls: on a die that was picked, on the last die picked, or far from both.
+  for (int first : {9, 10, 28}) {
+    SCOPED_TRACE(first);
+    form.levaAll_Click();  // the word of the round before
+    startKnownGame();
+    form.setLabMostraValue(1);
+    clickAll({7, 8, 9, 10});
+    form.CmdOK_Click();
+    form.levaAll_Click();
+    clickAll({9, 10});
+    form.Lin[16].borderColor = kLineHighlight;  // a line left in the trace colour
+    settings.gameTime = 150;
+    form.cmdNew_Click();
+    EXPECT_EQ(std::tuple(form.labMostra.value, form.ListS.visible, form.Label1.visible, form.LisMie.listCount(),
+                         form.state.score, form.LabPun.caption + form.LabelT.caption, form.LabTem.caption),
+              std::tuple(0, false, false, 0, 0, "", "150"));
+    EXPECT_EQ(framedCount() + visibleLines(), 0);
+    for (int16_t p : dicePos) {
+      const auto [x, y] = form.dieCentre(p);
+      const Line& l = form.Lin[p];
+      EXPECT_EQ(std::tuple(l.x1, l.y1, l.x2, l.y2, l.borderColor), std::tuple(x, y, x, y, kLineRest)) << p;
+    }
+    form.imgh_Click(first);
+    EXPECT_EQ(std::tuple(form.LabelT.caption, framedCount(), form.CmdOK.enabled, platform.beeps),
+              std::tuple(std::string(1, form.state.board[first]), 1, false, 0));
+  }
 }
 
 TEST_F(GameTest, TickAndClickDuringTheSearchAreHandled) {
@@ -108,24 +120,37 @@ TEST_F(GameTest, MenuNewGameAndOpenAreIgnoredWhileAFlowRuns) {
 }
 
 TEST_F(GameTest, FineDuringAFlowOnlyEnablesNewThenANewGameSupersedesTheFlow) {
-  platform.atYield.push_back([&] {
-    form.cmdExit_Click();
-    EXPECT_EQ(platform.quitStatus, -1);
-    EXPECT_TRUE(form.cmdNew.enabled);
-    EXPECT_EQ(form.cmdExit.caption, "Fine");
-    // The player presses the enabled "Nuovo": a new game on another board.
-    form.state.board = boardOf("LUMIXXXXXXXXXXXX");
-    settings.competitionPending = true;
-    form.cmdNew_Click();
-  });
+  for (bool dealt : {true, false}) {
+    SCOPED_TRACE(dealt ? "during the deal" : "during the search");
+    platform.atYield.push_back([&] {
+      form.cmdExit_Click();
+      EXPECT_EQ(platform.quitStatus, -1);
+      EXPECT_TRUE(form.cmdNew.enabled);
+      EXPECT_EQ(form.cmdExit.caption, "Fine");
+      // The player presses the enabled "Nuovo": a new game on another board.
+      form.state.board = boardOf("LUMIXXXXXXXXXXXX");
+      settings.competitionPending = true;
+      form.cmdNew_Click();
+    });
+    if (dealt) form.cmdNew_Click();  // the first yield comes before the first letter drawn
+    else startKnownGame();
+    // Only the inner game's results remain: the interrupted flow dealt and added nothing.
+    EXPECT_EQ(form.state.board, boardOf("LUMIXXXXXXXXXXXX"));
+    EXPECT_EQ(form.ListS.items, std::vector<std::string>{"LUMI"});
+    EXPECT_EQ(form.labMostra.caption, "Visualizza soluzioni (=1)");
+    EXPECT_EQ(form.Label6.caption, "***");
+    EXPECT_FALSE(form.flowRunning());
+  }
+}
+
+TEST_F(GameTest, FineTwiceDuringTheSearchQuitsAndTheFlowStopsThere) {
+  const std::string offered = form.labMostra.caption;
+  platform.atYield.push_back([&] { form.cmdExit_Click(); });  // "Nuovo" available again
+  platform.atYield.push_back([&] { form.cmdExit_Click(); });  // the program ends
   startKnownGame();
-  // Only the inner game's results remain: the interrupted search added nothing.
-  EXPECT_EQ(form.ListS.items, std::vector<std::string>{"LUMI"});
-  EXPECT_EQ(form.labMostra.caption, "Visualizza soluzioni (=1)");
-  EXPECT_EQ(form.Label6.caption, "***");
-  EXPECT_FALSE(form.flowRunning());
-  form.cmdExit_Click();
-  EXPECT_EQ(platform.quitStatus, 0);
+  EXPECT_EQ(std::tuple(platform.quitStatus, platform.yields, form.labMostra.visible, form.labMostra.caption,
+                       form.ListS.listCount(), form.LabTempo.caption),
+            std::tuple(0, 2, false, offered, 0, ""));
 }
 
 }  // namespace

@@ -39,6 +39,12 @@ TEST_F(GameTest, ClicksAlongAPathBuildTheWordAndItsLines) {
   EXPECT_EQ(form.LabErr.foreColor, kBlue);
   EXPECT_EQ(form.LabPun.caption, "26");  // 8 + 2 * 9
   EXPECT_EQ(form.LabSol.caption, "2");
+  // The score stops at the largest 16-bit number.
+  form.levaAll_Click();
+  form.state.score = 32760;
+  clickAll({25, 26, 27, 28});
+  form.CmdOK_Click();
+  EXPECT_EQ(form.LabPun.caption, "32767");  // LUMI is worth 12
 }
 
 struct Refusal {
@@ -82,6 +88,24 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{"WordAlreadyScored", {7, 8, 9, 10}, true, "Già c'è !", "CASA"},
                       Refusal{"WordNotInDictionary", {25, 26}, true, "Non c'è !", "LU"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The second die is taken only where it touches the first, diagonals included (7 -> 14): three
+// dice around a corner, eight around a middle die.
+TEST_F(GameTest, TheSecondDieMustTouchTheFirst) {
+  startKnownGame();
+  const std::vector<std::pair<int, std::vector<int>>> cases = {{7, {8, 13, 14}},
+                                                               {14, {7, 8, 9, 13, 15, 19, 20, 21}}};
+  for (const auto& [from, touching] : cases) {
+    std::vector<int> taken;
+    for (int16_t to : dicePos) {
+      form.levaAll_Click();
+      form.imgh_Click(from);
+      form.imgh_Click(to);
+      if (form.state.pickedCount == 2) taken.push_back(to);
+    }
+    EXPECT_EQ(taken, touching) << from;
+  }
+}
 
 TEST_F(GameTest, TakingLettersBack) {
   startKnownGame();
@@ -130,8 +154,9 @@ TEST_F(GameTest, TheClockEndsTheGameAfterGameTimeTicks) {
   form.Timer2_Timer();
   EXPECT_FALSE(form.Timer2.enabled);
   EXPECT_EQ(form.LabTem.caption + form.LabelT.caption, "0");
-  EXPECT_EQ((std::vector<bool>{form.CmdOK.enabled, form.levaLast.enabled, form.mOpzioni.enabled}),
-            (std::vector<bool>{false, false, true}));
+  EXPECT_EQ((std::vector<bool>{form.CmdOK.enabled, form.levaLast.enabled, form.levaAll.enabled,
+                               form.mOpzioni.enabled}),
+            (std::vector<bool>{false, false, false, true}));
   EXPECT_EQ(framedCount(), 2);  // the word stays framed
   form.imgh_Click(28);
   EXPECT_EQ(platform.beeps, 0);

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "game_fixture.h"
 
 using namespace vocari;
@@ -55,16 +57,29 @@ TEST_F(GameTest, PressTracesTheFirstPathAndReleaseClearsTheGrid) {
   EXPECT_EQ(framedCount() + visibleLines(), 0);
 }
 
-TEST_F(GameTest, AWordLaidTwoWaysTakesTheFirstInStartAndDirectionOrder) {
-  //   A S A X    "AS" starts at 7 (east to 8) before 9 (west to 8).
-  startKnownGame("ASAXXXXXXXXXXXXX");
-  ASSERT_EQ(form.ListS.items, (std::vector<std::string>{"AS", "SA"}));
-  form.ListS.selected = 1;  // SA: from 8, east (9) comes before west (7)
-  form.ListS_MouseDown();
-  EXPECT_EQ(form.imgH[8].borderStyle, 1);
-  EXPECT_EQ(form.imgH[9].borderStyle, 1);
-  EXPECT_EQ(form.imgH[7].borderStyle, 0);
-  EXPECT_EQ(form.Lin[8].x2, form.dieCentre(9).first);
+// The trace takes the first path in start and direction order, never uses a die twice, and may
+// start on any die, the last one included.
+TEST_F(GameTest, TheTraceTakesTheFirstPathThatUsesEachDieOnce) {
+  const std::tuple<const char*, const char*, std::vector<int>> cases[] = {
+      {"ASAXXXXXXXXXXXXX", "SA", {8, 9}},  // from 8, east (9) before west (7)
+      {"ASAXXXXXXXXXXXXX", "AS", {7, 8}},  // 7 starts before 9
+      {"CASXXXXXXXXXCASA", "CASA", {25, 26, 27, 28}},  // not 7, 8, 9 and back to 8
+      {"XXXXXXXXXXXXXXSA", "AS", {28, 27}},
+  };
+  for (const auto& [dice, word, path] : cases) {
+    SCOPED_TRACE(std::string(dice) + " " + word);
+    startKnownGame(dice);
+    selectWord(form.ListS, word);
+    form.ListS_MouseDown();
+    // Framed: the path's dice; a line from each but the last to the next.
+    EXPECT_EQ(framedCount() + visibleLines(), int(2 * path.size() - 1));
+    for (std::size_t i = 0; i < path.size(); ++i) {
+      const Line& l = form.Lin[path[i]];
+      const auto end = i + 1 < path.size() ? form.dieCentre(path[i + 1]) : std::pair(l.x1, l.y1);
+      EXPECT_EQ(std::tuple(form.imgH[path[i]].borderStyle, l.x2, l.y2), std::tuple(1, end.first, end.second)) << path[i];
+    }
+    form.ListS_MouseUp();
+  }
 }
 
 TEST_F(GameTest, PressesBeforeTheSearchEndsAreIgnoredButReleasesClear) {

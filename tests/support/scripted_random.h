@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -33,11 +34,15 @@ class ScriptedRandom final : public RandomSource {
       ADD_FAILURE() << "the generator asked for more than the " << values_.size() << " scripted values";
       throw ScriptExhausted();
     }
+    events += 'd';
     return values_[next_++];
   }
-  void reseed() override {}
+  void reseed() override { events += 'r'; }
 
   std::size_t remaining() const { return values_.size() - next_; }
+
+  // Every call in order: 'r' a reseed, 'd' a draw; a test may add marks of its own (a yield).
+  std::string events;
 
  private:
   std::vector<float> values_;
