@@ -84,7 +84,7 @@ class AccessibilityTest : public QObject {
     game.openBoard();
     const auto labels = game.window.centralWidget()->findChildren<QLabel*>();
     const auto buttons = game.window.centralWidget()->findChildren<QAbstractButton*>();
-    QCOMPARE(labels.size() + buttons.size(), qsizetype(13 + 7));
+    QCOMPARE(labels.size() + buttons.size(), qsizetype(14 + 7));
     for (QLabel* l : labels) QCOMPARE(name(l), l->text());
     for (QAbstractButton* b : buttons) QCOMPARE(name(b), b->text());
     QList<QWidget*> menus{game.window.menuBar()};  // the bar, then each menu
