@@ -89,7 +89,7 @@ const LabelLayout kLabels[] = {
     {"LabErr", &Form1::LabErr, {2160, 6120, 2655, 375}, 9.75, true, Qt::AlignLeft, false},
     {"Label6", &Form1::Label6, {360, 7800, 2295, 255}, 12, true, Qt::AlignLeft, false},
     // In the free band between "OK" and the buttons below it, as wide as the board and its buttons.
-    {"LabEsito", &Form1::LabEsito, {480, 6525, 4620, 420}, 8.25, true, Qt::AlignLeft, false},
+    {"LabEsito", &Form1::LabEsito, {480, 6525, 4620, 420}, 8.25, true, Qt::AlignLeft | Qt::AlignVCenter, false},
 };
 
 }  // namespace
@@ -201,8 +201,11 @@ void MainWindow::fitContentToClient() {
   const qreal fit = std::clamp(std::min(qreal(area.width()) / px(Form1::kClientWidth),
                                         qreal(area.height()) / px(Form1::kClientHeight)),
                                kMinScale, kMaxScale);
-  // A size that gives the same pixels keeps the scale (the window was just fitted to it).
-  applyScale(contentSize(fit) == contentSize(scale_) ? scale_ : fit);
+  // A frame within a pixel of the content keeps the scale (the window was just fitted to it).
+  const QSize current = contentSize(scale_);
+  const bool fitted = current.width() <= area.width() && current.height() <= area.height() &&
+                      std::abs(fit - scale_) * px(Form1::kClientWidth) < 1;
+  applyScale(fitted ? scale_ : fit);
 }
 
 void MainWindow::keepFocusFrom(QWidget* control) {
@@ -296,7 +299,7 @@ void MainWindow::buildControls(QWidget* client) {
     QLabel* label = addLabel(client, row.name, form_.*(row.model));
     label->setFont(controlFont(Face::SansSerif, row.points, row.bold));
     place(label, row.twips, row.points);
-    label->setAlignment(row.align | Qt::AlignTop);
+    label->setAlignment(row.align & Qt::AlignVertical_Mask ? row.align : row.align | Qt::AlignTop);
     if (row.border) {
       label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
       label->setIndent(2);

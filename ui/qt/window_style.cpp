@@ -61,6 +61,16 @@ void WindowStyle::drawControl(ControlElement element, const QStyleOption* option
                               const QWidget* widget) const {
   const KeyboardFocus focus(option);
   QProxyStyle::drawControl(element, option, painter, widget);
+  // A button's outline alone is easy to miss: a dotted frame inside it as well.
+  if (element == CE_PushButton && option && (option->state & State_HasFocus)) {
+    painter->save();
+    QPen pen(option->palette.color(QPalette::Highlight), 1, Qt::DotLine);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    const int inset = qMax(3, option->rect.height() / 8);
+    painter->drawRect(QRectF(option->rect).adjusted(inset + 0.5, inset + 0.5, -inset - 0.5, -inset - 0.5));
+    painter->restore();
+  }
 }
 
 void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
