@@ -59,13 +59,6 @@ TEST_F(SummaryTest, PointsAndWordsAgainstAnIndependentSumOverTheSolutions) {
   EXPECT_TRUE(form.ListS.marked.empty());
 }
 
-TEST_F(SummaryTest, NoWordsAndNoSolutions) {
-  startKnownGame("XXXXXXXXXXXXXXXX");
-  runOutTheClock();
-  EXPECT_EQ(form.LabEsito.caption, "Tempo scaduto: 0 punti su 0 possibili, 0 parole su 0");
-  EXPECT_TRUE(form.ListS.marked.empty());
-}
-
 // The clock runs out while the search is still going: the summary waits for the search.
 TEST_F(SummaryTest, ClockRunningOutDuringTheSearch) {
   settings.gameTime = 2;

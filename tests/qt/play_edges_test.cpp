@@ -47,12 +47,10 @@ class PlayEdgesTest : public QObject {
     ActiveGame game;
     QTest::mouseClick(game.button("cmdNew"), Qt::LeftButton);
     QCOMPARE(game.focus(), game.button("cmdNew"));
-    const QString firstDeal = game.text("Label6");
     QTest::keyClick(game.focus(), Qt::Key_Space);
     QVERIFY(game.quits.empty());
     QCOMPARE(game.focus(), game.button("cmdNew"));
     QVERIFY(game.form.Timer2.enabled && game.text("Label6").endsWith("***"));
-    (void)firstDeal;
 
     // From the list through "Apri": the list is hidden during the flow and takes the focus back.
     game.list("LisMie")->setFocus();
@@ -184,7 +182,7 @@ class PlayEdgesTest : public QObject {
     for (QWidget* other : game.window.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
       if (other != esito && other->isVisible() && other->objectName() != "Griglia" && other->objectName() != "Lin")
         QVERIFY2(!other->geometry().intersects(esito->geometry()), qPrintable(other->objectName()));
-    QVERIFY(QFontMetrics(esito->font()).boundingRect(esito->rect(), Qt::TextWordWrap, summary).height() <= esito->height());
+    QVERIFY(QFontMetrics(esito->font()).boundingRect(QRect(), 0, summary).width() <= esito->width());
 
     game.find<QCheckBox>("labMostra")->click();
     ListBoxWidget* listS = game.list("ListS");
@@ -193,7 +191,6 @@ class PlayEdgesTest : public QObject {
       QListWidgetItem* item = listS->item(i);
       const bool m = listS->isMarked(i);
       (m ? marked : plain) << item->text();
-      QCOMPARE(item->data(Qt::AccessibleDescriptionRole).toString(), m ? QString("trovata") : QString());
       QCOMPARE(item->foreground().color() != listS->palette().color(QPalette::Text), m);
     }
     QCOMPARE(marked, (QStringList{"CARTE", "CASA"}));

@@ -26,7 +26,8 @@ void ListBoxWidget::setEntries(const std::vector<std::string>& entries) {
       insertItem(int(at), QString::fromStdString(entries[at]));
       entries_ = entries;
       marks_.insert(marks_.begin() + std::ptrdiff_t(std::min(at, marks_.size())), false);
-      scrollToItem(item(int(at)));
+      newest_ = int(at);
+      scrollToItem(item(newest_));
       return;
     }
   }
@@ -37,6 +38,7 @@ void ListBoxWidget::setEntries(const std::vector<std::string>& entries) {
   addItems(items);
   entries_ = entries;
   marks_.assign(entries.size(), false);
+  newest_ = -1;
 }
 
 void ListBoxWidget::setMarks(const std::vector<bool>& marks) {
@@ -76,6 +78,11 @@ void ListBoxWidget::mousePressEvent(QMouseEvent* event) {
     QListWidget::mousePressEvent(event);
   }
   if (onPress) onPress();
+}
+
+void ListBoxWidget::resizeEvent(QResizeEvent* event) {
+  QListWidget::resizeEvent(event);
+  if (newest_ >= 0 && newest_ < count()) scrollToItem(item(newest_));
 }
 
 void ListBoxWidget::mouseReleaseEvent(QMouseEvent* event) {

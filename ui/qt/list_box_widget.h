@@ -36,10 +36,12 @@ class ListBoxWidget : public QListWidget {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   std::vector<std::string> entries_;
   std::vector<bool> marks_;
+  int newest_ = -1;  // the entry added last, kept in view also when the list is resized
 };
 
 }  // namespace vocari

@@ -170,6 +170,21 @@ void MainWindow::applyScale(qreal scale) {
   shape1_->setOutline(Qt::black, scale);
   client_->updateGeometry();
   render();
+  fitSummaryFont();
+}
+
+void MainWindow::fitSummaryFont() {
+  auto* esito = findChild<QLabel*>("LabEsito");
+  const auto row = std::find_if(std::begin(kLabels), std::end(kLabels),
+                                [](const LabelLayout& l) { return l.model == &Form1::LabEsito; });
+  QFont font = esito->font();
+  for (qreal points = row->points * scale_; points > 4; points -= 0.25) {
+    font.setPointSizeF(points);
+    // Each line of the text on one line of the label.
+    const QSize need = QFontMetrics(font).boundingRect(QRect(), Qt::AlignLeft, esito->text()).size();
+    if (need.width() <= esito->contentsRect().width() && need.height() <= esito->contentsRect().height()) break;
+  }
+  if (esito->font() != font) esito->setFont(font);
 }
 
 void MainWindow::setScale(qreal scale) {
@@ -431,6 +446,7 @@ void MainWindow::render() {
     const QString caption = text(model->caption);
     if (label->text() != caption) {
       label->setText(caption);
+      if (model == &form_.LabEsito) fitSummaryFont();
       announceLabelChange(label);
     }
     setForeground(label, colour(model->foreColor));

@@ -98,6 +98,8 @@ class MainWindow : public QMainWindow {
   void keepFocusFrom(QWidget* control);
   // Gives the focus back to that control once it can take it, or else to "Nuovo".
   void settleFocus();
+  // The summary's font at the scale, made smaller when a long text would not fit its place.
+  void fitSummaryFont();
   QLabel* addLabel(QWidget* client, const char* name, Label& model);
   QPushButton* addButton(QWidget* client, const char* name, Button& model, void (Form1::*handler)());
   QAction* addMenuEntry(QMenu* menu, const char* name, const char* caption, MenuItem& model, void (Form1::*handler)());
