@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 #include "core/startup.h"
+#include "game/game_summary.h"
 
 namespace vocari {
 
@@ -38,6 +39,7 @@ Form1::Form1(Settings& s, Platform& platform, RandomSource& random)
   cmdSave = Button{"Salva", true, false};
   cmdExit = Button{"Fine", true, true};
   Label6 = label("");
+  LabEsito = label("", true, kSummaryColour);
   mSave.enabled = false;
 
   for (int16_t p : dicePos) {

@@ -43,6 +43,9 @@ class Form1 {
   Label LabelT;    // the word being built on the grid (red, boxed)
   Label LabErr;    // short messages: refusals in red, the length bonus in blue
   Label Label6;    // the deal status: vowel/consonant/rare quotas, then "*" and "**" as play starts
+  // How the game went, from the end of the clock to the next game: points and words out of all
+  // the solutions, and in a competition the verdict against the stored result (below LabErr).
+  Label LabEsito;
   // The check box "Visualizza soluzioni (=N)": offered when the search ends; ticking it shows ListS.
   CheckBox labMostra;
   // Lists.
@@ -63,6 +66,9 @@ class Form1 {
   std::array<Die, kCells> imgH;
   std::array<Line, kCells> Lin;
   // The menu entries.
+  // The shortcuts of the Qt window follow these entries' enabled state (Ctrl+O, Ctrl+N, Ctrl+S,
+  // Ctrl+Q, F1). "Apri" and "Genera" are disabled while a new-game flow runs, as they would
+  // be ignored then.
   MenuItem mApri;     // File > "Apri un file Vocari"
   MenuItem mGen;      // File > "Genera un nuovo Vocari": as "Nuovo"
   MenuItem mSave;     // File > "Salva questo Vocari": as "Salva"
@@ -129,6 +135,10 @@ class Form1 {
   void placeBackground(int k);
   bool flowYield(int flow);
   void setDieLetter(int p, int letterIndex);
+  void setFlowRunning(bool running);
+  // Fills LabEsito and marks the player's words in ListS, once the clock has run out and the
+  // search has finished (whichever comes last).
+  void showSummary();
 
   Platform& platform_;
   RandomSource& random_;

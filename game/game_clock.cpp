@@ -16,6 +16,7 @@ void Form1::Timer2_Timer() {
   levaAll.enabled = false;
   LabelT.caption = "";
   mOpzioni.enabled = true;
+  if (labMostra.visible) showSummary();
 }
 
 void Form1::cmdExit_Click() {

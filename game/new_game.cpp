@@ -19,7 +19,7 @@ void Form1::cmdNew_Click() {
   // A flow started while another runs (through "Nuovo" enabled again by "Fine") supersedes it:
   // the older flow stops at its next yield and touches nothing after it.
   const int flow = ++flowId_;
-  flowRunning_ = true;
+  setFlowRunning(true);
 
   // Clear the previous game.
   Label6.caption = "";
@@ -42,6 +42,7 @@ void Form1::cmdNew_Click() {
   state.score = 0;
   LabPun.caption = "";
   LabErr.caption = "";
+  LabEsito.caption = "";
   LabelT.visible = false;
   levaLast.visible = false;
   levaAll.visible = false;
@@ -106,7 +107,15 @@ void Form1::cmdNew_Click() {
   state.searchEnd = platform_.clock();
   LabTempo.caption = "Ricerca completa in: " +
                      formatNumber(std::floor(state.searchEnd - state.searchStart)) + " sec.";
-  flowRunning_ = false;
+  setFlowRunning(false);
+  // The clock ran out while the search was still going.
+  if (!Timer2.enabled) showSummary();
+}
+
+void Form1::setFlowRunning(bool running) {
+  flowRunning_ = running;
+  mGen.enabled = !running;
+  mApri.enabled = !running;
 }
 
 }  // namespace vocari

@@ -6,7 +6,10 @@ the game. This script waits for the main window (checking that the splash never 
 opens the secondary windows through their menu entries and prints what they read, presses "Nuovo"
 through the button's accessible action, prints the 16 dice of the new board, the captions of the
 buttons and the menu, then picks two dice that do not touch and prints what the message label
-announced. Exits with 1 when something a screen reader needs is missing.
+announced. Then it shows the solutions through the check box, builds one of them on the dice and
+confirms it with "OK", waits for the clock to run out (two minutes), and prints the end-of-game
+summary as announced and the solutions with the description that marks the found ones. Exits
+with 1 when something a screen reader needs is missing.
 """
 
 import subprocess
@@ -155,6 +158,84 @@ def press(acc):
     return action.doAction(0)
 
 
+def word_path(dice, word):
+    """The dice (indices in reading order) that spell `word` along touching dice, or None."""
+    letters = [d.name[:1] for d in dice]
+
+    def extend(path):
+        if len(path) == len(word):
+            return path
+        r, c = divmod(path[-1], 4)
+        for dr in (-1, 0, 1):
+            for dc in (-1, 0, 1):
+                nr, nc = r + dr, c + dc
+                n = nr * 4 + nc
+                if 0 <= nr < 4 and 0 <= nc < 4 and n not in path and letters[n] == word[len(path)]:
+                    found = extend(path + [n])
+                    if found:
+                        return found
+        return None
+
+    for start in range(16):
+        if letters[start] == word[0]:
+            found = extend([start])
+            if found:
+                return found
+    return None
+
+
+def play_to_the_end(window, board, buttons, heard):
+    """Shows the solutions, confirms one of them, waits for the end and reads the summary."""
+    def check_box():
+        return next((b for b in walk(window) if b.getRole() == pyatspi.ROLE_CHECK_BOX
+                     and b.getState().contains(pyatspi.STATE_SHOWING) and "(=" in b.name), None)
+
+    box = wait_for(check_box, 20)
+    if not check(box is not None, "the solutions check box did not appear"):
+        return
+    print("check box: " + describe(box))
+    press(box)
+    solutions = wait_for(lambda: next((a for a in walk(window) if a.getRole() in (pyatspi.ROLE_LIST, pyatspi.ROLE_TABLE)
+                                       and a.name == "Tutte le soluzioni" and a.childCount), None), 10)
+    if not check(solutions is not None, "the solution list is not shown"):
+        return
+    words = [c.name for c in children(solutions)]
+    print("solutions: %d, first: %s" % (len(words), words[:6]))
+    dice = children(board)
+    chosen = next(((w, word_path(dice, w)) for w in sorted(words, key=len, reverse=True) if word_path(dice, w)), None)
+    if not check(chosen is not None, "no solution could be laid on the dice"):
+        return
+    word, path = chosen
+    by_name = {b.name: b for b in buttons}
+    press(by_name["X"])  # the die picked before
+    pump(0.3)
+    for i in path:
+        press(dice[i])
+        pump(0.1)
+    press(by_name["OK"])
+    pump(0.5)
+    print('built %s on the dice %s and pressed "OK"' % (word, path))
+    heard.clear()
+    print("waiting for the clock to run out ...")
+
+    def summary():
+        return next((a for a in walk(window) if a.getRole() == pyatspi.ROLE_NOTIFICATION
+                     and a.name.startswith("Tempo scaduto")), None)
+
+    found = wait_for(summary, 150)
+    pump(1.0)
+    if not check(found is not None, "no end-of-game summary"):
+        return
+    print("summary: %s %r" % (found.getRoleName(), found.name))
+    check(" punti su " in found.name, "the summary does not say 'punti su'")
+    check(any("notification" in h and "Tempo scaduto" in h and "showing" in h for h in heard),
+          "the summary was not announced")
+    marked = [(c.name, c.description) for c in children(solutions) if c.description]
+    print("solutions marked as found: %s" % marked)
+    check((word, "trovata") in marked, "%s is not marked as found" % word)
+    check(len(marked) == 1, "other words are marked too")
+
+
 def main():
     print("Waiting for the game on the accessibility bus ...")
 
@@ -259,6 +340,8 @@ def main():
         if "Nuovo" not in line:
             print("  event: " + line)
     check(any("notification" in h and "showing" in h for h in heard), "LabErr did not announce its message")
+
+    play_to_the_end(window, board, buttons, heard)
 
     print("result: %s" % ("OK" if not failures else "FAILED: " + "; ".join(failures)))
     return 0 if not failures else 1

@@ -78,13 +78,35 @@ class AccessibilityTest : public QObject {
     QCOMPARE(name(game.find("LabTem")), QString("119"));
   }
 
+  // The end of the game: the summary is announced as a notification; in the solution list the
+  // player's words carry the description "trovata", the others none.
+  void summaryAnnouncedAndFoundWordsDescribed() {
+    Game game;
+    game.openBoard();
+    game.clickDice({7, 8, 9, 10});
+    game.click("CmdOK");
+    events.clear();
+    while (game.form.Timer2.enabled) game.form.Timer2_Timer();
+    game.window.render();
+    QObject* esito = game.find("LabEsito");
+    QCOMPARE(accessible(esito)->role(), QAccessible::Notification);
+    QVERIFY(name(esito).contains("8 punti su 32 possibili, 1 parola su 4"));
+    QVERIFY(raised(QAccessible::NameChanged, esito) && raised(QAccessible::ObjectShow, esito));
+    game.find<QCheckBox>("labMostra")->click();
+    QAccessibleInterface* list = accessible(game.list("ListS"));
+    QStringList described;
+    for (int i = 0; i < list->childCount(); ++i)
+      described << list->child(i)->text(QAccessible::Name) + ":" + list->child(i)->text(QAccessible::Description);
+    QCOMPARE(described, (QStringList{"ARTE:", "CARTE:", "CASA:trovata", "RATE:"}));
+  }
+
   // Every label, button, check box and menu entry is named by exactly the text it shows.
   void controlsNamedByTheirCaptions() {
     Game game;
     game.openBoard();
     const auto labels = game.window.centralWidget()->findChildren<QLabel*>();
     const auto buttons = game.window.centralWidget()->findChildren<QAbstractButton*>();
-    QCOMPARE(labels.size() + buttons.size(), qsizetype(13 + 7));
+    QCOMPARE(labels.size() + buttons.size(), qsizetype(14 + 7));
     for (QLabel* l : labels) QCOMPARE(name(l), l->text());
     for (QAbstractButton* b : buttons) QCOMPARE(name(b), b->text());
     QList<QWidget*> menus{game.window.menuBar()};  // the bar, then each menu

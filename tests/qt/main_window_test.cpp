@@ -34,19 +34,20 @@ class MainWindowTest : public QObject {
     QVERIFY(!w.windowIcon().isNull());
     QCOMPARE(w.centralWidget()->size(), QSize(545, 541));
     QCOMPARE(w.centralWidget()->palette().color(QPalette::Window), QColor(192, 255, 255));
-    // Menu, entry name, caption ("-": separator), enabled; "Opzioni" is a command of its own.
+    // Menu, entry name, caption ("-": separator), enabled, shortcut; "Opzioni" is a command of its own.
     const QStringList expected = {
-        "File|mApri|Apri un file Vocari|1", "File|mGen|Genera un nuovo Vocari|1", "File|m1|-|1",
-        "File|mSave|Salva questo Vocari|0", "File|m3|-|1", "File|mfine|Fine|1",
-        "Visualizza|mDizi|Dizionario completo|1", "Visualizza|mAcro|Acronimi del dizionario|1",
-        "Opzioni|mOpzioni|Opzioni|1", "Aiuto|mGuida|Guida completa|1", "Aiuto|mCons|Consigli|1",
-        "Aiuto|m2|-|1", "Aiuto|mInfo|Informazioni|1"};
+        "File|mApri|Apri un file Vocari|1|Ctrl+O", "File|mGen|Genera un nuovo Vocari|1|Ctrl+N", "File|m1|-|1|",
+        "File|mSave|Salva questo Vocari|0|Ctrl+S", "File|m3|-|1|", "File|mfine|Fine|1|Ctrl+Q",
+        "Visualizza|mDizi|Dizionario completo|1|", "Visualizza|mAcro|Acronimi del dizionario|1|",
+        "Visualizza|mZoomSep|-|1|", "Visualizza|mIngrandisci|Ingrandisci|1|Ctrl++", "Visualizza|mRiduci|Riduci|1|Ctrl+-",
+        "Visualizza|mNormale|Dimensione normale|1|Ctrl+0", "Opzioni|mOpzioni|Opzioni|1|",
+        "Aiuto|mGuida|Guida completa|1|F1", "Aiuto|mCons|Consigli|1|", "Aiuto|m2|-|1|", "Aiuto|mInfo|Informazioni|1|"};
     QStringList menus;
     for (QAction* top : w.menuBar()->actions())
       for (QAction* a : top->menu() ? top->menu()->actions() : QList<QAction*>{top})
-        menus << QStringList{top->text(), a->objectName(), a->isSeparator() ? "-" : a->text(), QString::number(a->isEnabled())}.join('|');
+        menus << QStringList{top->text(), a->objectName(), a->isSeparator() ? "-" : a->text(), QString::number(a->isEnabled()),
+                             a->shortcut().toString()}.join('|');
     QCOMPARE(menus, expected);
-    QCOMPARE(game.action("mGuida")->shortcut(), QKeySequence(Qt::Key_F1));
     // Focus starts at "Nuovo" and goes on to "Fine".
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -71,7 +72,7 @@ class MainWindowTest : public QObject {
         {"levaAll", {280, 352, 41, 33}, "X", 1, 0, 13.5, 1}, {"CmdOK", {32, 400, 89, 33}, "OK", 0, 0, 13.5, 1},
         {"LabErr", {144, 408, 177, 25}, "", 1, 1, 9.75, 1}, {"cmdNew", {32, 464, 89, 33}, "Nuovo", 1, 1, 13.5, 1},
         {"cmdSave", {132, 464, 89, 33}, "Salva", 1, 0, 13.5, 1}, {"cmdExit", {232, 464, 89, 33}, "Fine", 1, 1, 13.5, 1},
-        {"Label6", {24, 520, 153, 17}, "", 1, 1, 12, 1},
+        {"Label6", {24, 520, 153, 17}, "", 1, 1, 12, 1}, {"LabEsito", {32, 435, 308, 28}, "", 1, 1, 8.25, 1},
     };
     const QStringList sans = {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans"};
     const QStringList tahoma = {"Tahoma", "DejaVu Sans", "Verdana", "Liberation Sans"};
@@ -153,9 +154,6 @@ class MainWindowTest : public QObject {
     QTest::keyClick(focus, Qt::Key_Return);
     QCOMPARE(game.entries("LisMie"), QStringList{"CARTE"});
     QTest::keyClick(focus, Qt::Key_Escape);
-    QVERIFY(game.text("LabelT").isEmpty());
-    game.list("LisMie")->setFocus();  // a list keeps its letters for its own search
-    QTest::keyClicks(game.list("LisMie"), "ca");
     QVERIFY(game.text("LabelT").isEmpty());
     QTest::keyClick(game.button("cmdExit"), Qt::Key_F1);
     QCOMPARE(modals, std::vector<ModalWindow>{ModalWindow::Viewer});

@@ -39,18 +39,21 @@ struct ListBox {
   bool visible = true;
   bool sorted = false;
   int selected = -1;
+  // Entries that stand out (the solutions the player found): empty, or one flag per entry.
+  std::vector<bool> marked;
 
   void add(const std::string& item) {
-    if (sorted)
-      items.insert(std::upper_bound(items.begin(), items.end(), item), item);
-    else
-      items.push_back(item);
+    const auto at = sorted ? std::upper_bound(items.begin(), items.end(), item) : items.end();
+    if (!marked.empty()) marked.insert(marked.begin() + (at - items.begin()), false);
+    items.insert(at, item);
   }
   void clear() {
     items.clear();
+    marked.clear();
     selected = -1;
   }
   int listCount() const { return int(items.size()); }
+  bool isMarked(int i) const { return i >= 0 && i < int(marked.size()) && marked[std::size_t(i)]; }
   std::string selectedText() const {
     return selected >= 0 && selected < listCount() ? items[selected] : std::string();
   }

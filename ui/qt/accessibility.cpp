@@ -55,7 +55,8 @@ class BoardAccessible : public QAccessibleWidget {
   }
 };
 
-// LabErr: a notification whose name is exactly the text it shows.
+// LabErr and the end-of-game summary LabEsito: notifications whose name is exactly the text they
+// show.
 class MessageAccessible : public QAccessibleWidget {
  public:
   explicit MessageAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::Notification) {}
@@ -74,7 +75,8 @@ QAccessibleInterface* factory(const QString& key, QObject* object) {
     return new DieAccessible(static_cast<DieWidget*>(object));
   if (key == QLatin1String("QWidget") && object->objectName() == QLatin1String(kBoardAccessibleName))
     return new BoardAccessible(static_cast<QWidget*>(object));
-  if (key == QLatin1String("QLabel") && object->objectName() == QLatin1String("LabErr"))
+  if (key == QLatin1String("QLabel") &&
+      (object->objectName() == QLatin1String("LabErr") || object->objectName() == QLatin1String("LabEsito")))
     return new MessageAccessible(static_cast<QLabel*>(object));
   return nullptr;
 }

@@ -51,6 +51,12 @@ void DieWidget::setState(int letterIndex, bool framed) {
   }
 }
 
+void DieWidget::setFrameWidth(qreal width) {
+  if (width == frameWidth_) return;
+  frameWidth_ = width;
+  update();
+}
+
 QString DieWidget::spokenName() const {
   if (letterIndex_ < 0 || letterIndex_ >= kLetters) return QStringLiteral("Dado vuoto");
   const int points = letterPoints[std::size_t(letterIndex_)];
@@ -64,8 +70,8 @@ void DieWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawPixmap(rect(), cachedTile(letterIndex_, size(), devicePixelRatioF()));
   if (framed_) {
-    const qreal half = kFrameWidth / 2.0;
-    painter.setPen(QPen(Qt::black, kFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const qreal half = frameWidth_ / 2.0;
+    painter.setPen(QPen(Qt::black, frameWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
   }

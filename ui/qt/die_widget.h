@@ -28,6 +28,9 @@ class DieWidget : public QWidget {
   std::function<void(int position)> onDoubleClick;
 
   static constexpr int kFrameWidth = 3;
+  // The frame's width in pixels, kFrameWidth times the window's scale.
+  void setFrameWidth(qreal width);
+  qreal frameWidth() const { return frameWidth_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -40,6 +43,7 @@ class DieWidget : public QWidget {
   int letterIndex_ = -1;
   bool framed_ = false;
   bool pressed_ = false;
+  qreal frameWidth_ = kFrameWidth;
 };
 
 }  // namespace vocari

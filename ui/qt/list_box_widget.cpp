@@ -25,6 +25,9 @@ void ListBoxWidget::setEntries(const std::vector<std::string>& entries) {
     if (std::equal(entries_.begin() + at, entries_.end(), entries.begin() + at + 1)) {
       insertItem(int(at), QString::fromStdString(entries[at]));
       entries_ = entries;
+      marks_.insert(marks_.begin() + std::ptrdiff_t(std::min(at, marks_.size())), false);
+      newest_ = int(at);
+      scrollToItem(item(newest_));
       return;
     }
   }
@@ -34,6 +37,25 @@ void ListBoxWidget::setEntries(const std::vector<std::string>& entries) {
   for (const auto& e : entries) items << QString::fromStdString(e);
   addItems(items);
   entries_ = entries;
+  marks_.assign(entries.size(), false);
+  newest_ = -1;
+}
+
+void ListBoxWidget::setMarks(const std::vector<bool>& marks) {
+  static const QColor kMarkedText(0, 100, 0), kMarkedBack(200, 240, 190);
+  for (int row = 0; row < count(); ++row) {
+    const bool marked = std::size_t(row) < marks.size() && marks[std::size_t(row)];
+    if (marked == isMarked(row)) continue;
+    QListWidgetItem* entry = item(row);
+    entry->setData(Qt::ForegroundRole, marked ? QVariant(kMarkedText) : QVariant());
+    entry->setData(Qt::BackgroundRole, marked ? QVariant(kMarkedBack) : QVariant());
+    entry->setData(Qt::AccessibleDescriptionRole, marked ? QVariant(QString(kMarkedDescription)) : QVariant());
+    marks_[std::size_t(row)] = marked;
+  }
+}
+
+bool ListBoxWidget::isMarked(int row) const {
+  return row >= 0 && std::size_t(row) < marks_.size() && marks_[std::size_t(row)];
 }
 
 void ListBoxWidget::setSelectedRow(int row) {
@@ -56,6 +78,11 @@ void ListBoxWidget::mousePressEvent(QMouseEvent* event) {
     QListWidget::mousePressEvent(event);
   }
   if (onPress) onPress();
+}
+
+void ListBoxWidget::resizeEvent(QResizeEvent* event) {
+  QListWidget::resizeEvent(event);
+  if (newest_ >= 0 && newest_ < count()) scrollToItem(item(newest_));
 }
 
 void ListBoxWidget::mouseReleaseEvent(QMouseEvent* event) {

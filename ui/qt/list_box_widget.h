@@ -1,6 +1,7 @@
 // A list box of the main window. A mouse press first makes the entry under the pointer the
 // selected one (through `onSelect`), then reports the press; the release is reported after Qt
-// has handled it. Any mouse button counts.
+// has handled it. Any mouse button counts. An entry added alone is scrolled into view, so the
+// newest word of the player's list is always seen.
 #pragma once
 
 #include <QListWidget>
@@ -21,6 +22,12 @@ class ListBoxWidget : public QListWidget {
   void setEntries(const std::vector<std::string>& entries);
   // Mirrors the model's selection (-1: none) without reporting it back.
   void setSelectedRow(int row);
+  // Mirrors the model's marks: a marked entry stands out in colour, its text unchanged, and a
+  // screen reader hears kMarkedDescription as its description.
+  void setMarks(const std::vector<bool>& marks);
+  bool isMarked(int row) const;
+
+  static constexpr const char* kMarkedDescription = "trovata";
 
   std::function<void(int row)> onSelect;
   std::function<void()> onPress;
@@ -29,9 +36,12 @@ class ListBoxWidget : public QListWidget {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   std::vector<std::string> entries_;
+  std::vector<bool> marks_;
+  int newest_ = -1;  // the entry added last, kept in view also when the list is resized
 };
 
 }  // namespace vocari

@@ -8,7 +8,11 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
+#include <functional>
 
 #include "ui/qt/accessibility.h"
 #include "ui/qt/die_widget.h"
@@ -17,6 +21,7 @@
 #include "ui/qt/picture_widget.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_platform.h"
+#include "ui/qt/window_style.h"
 
 namespace vocari {
 
@@ -38,6 +43,26 @@ void setShown(QWidget* w, bool visible) {
 }
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
+
+bool usable(const QWidget* w) { return w && w->isEnabled() && !w->isHidden(); }
+
+// The client area: takes whatever size the window frame gives it, asks for the content's size,
+// and reports a resize.
+class ClientArea : public QWidget {
+ public:
+  using QWidget::QWidget;
+  std::function<QSize()> contentSize;
+  std::function<void()> onResize;
+  QSize sizeHint() const override { return contentSize ? contentSize() : QWidget::sizeHint(); }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QWidget::resizeEvent(event);
+    if (onResize) onResize();
+  }
+};
+
+QSize contentSize(qreal scale) { return {px(Form1::kClientWidth, scale), px(Form1::kClientHeight, scale)}; }
 
 // Layout of the labels: geometry in twips, face, size, weight, alignment, border.
 struct LabelLayout {
@@ -63,6 +88,8 @@ const LabelLayout kLabels[] = {
     {"LabelT", &Form1::LabelT, {480, 5340, 2895, 375}, 9.75, true, Qt::AlignLeft, true},
     {"LabErr", &Form1::LabErr, {2160, 6120, 2655, 375}, 9.75, true, Qt::AlignLeft, false},
     {"Label6", &Form1::Label6, {360, 7800, 2295, 255}, 12, true, Qt::AlignLeft, false},
+    // In the free band between "OK" and the buttons below it, as wide as the board and its buttons.
+    {"LabEsito", &Form1::LabEsito, {480, 6525, 4620, 420}, 8.25, true, Qt::AlignLeft | Qt::AlignVCenter, false},
 };
 
 }  // namespace
@@ -74,9 +101,11 @@ MainWindow::MainWindow(Form1& form, QtPlatform& platform, QWidget* parent)
   setWindowTitle(QString::fromUtf8(Form1::kCaption));
   setWindowIcon(appIcon());
 
-  auto* client = new QWidget(this);
+  auto* client = new ClientArea(this);
   client->setObjectName("client");
-  client->setFixedSize(px(Form1::kClientWidth), px(Form1::kClientHeight));
+  client->contentSize = [this] { return contentSize(scale_); };
+  client->setMinimumSize(contentSize(kMinScale));
+  client_ = client;
   QPalette pal = client->palette();
   pal.setColor(QPalette::Window, colour(Form1::kBackColor));
   client->setPalette(pal);
@@ -85,7 +114,9 @@ MainWindow::MainWindow(Form1& form, QtPlatform& platform, QWidget* parent)
 
   buildControls(client);
   buildMenu();
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  client->installEventFilter(this);
+  client->onResize = [this] { fitContentToClient(); };
+  applyScale(1);
 
   gameClock_.setObjectName("Timer2");
   gameClock_.setTimerType(Qt::PreciseTimer);
@@ -104,9 +135,115 @@ MainWindow::~MainWindow() { platform_.attach(nullptr); }
 std::optional<std::string> MainWindow::start(const std::string& currentDir) {
   if (auto error = form_.Form_Load(currentDir)) return error;
   render();
+  setScale(scale_);
+  if (const QScreen* s = screen()) fitToScreen(s->availableGeometry().size());
   show();
-  if (auto* first = findChild<QPushButton*>("cmdNew")) first->setFocus(Qt::OtherFocusReason);
+  cmdNew_->setFocus(Qt::OtherFocusReason);
   return std::nullopt;
+}
+
+void MainWindow::place(QWidget* widget, QRect twips, qreal points) {
+  placed_.push_back({widget, twips, points});
+}
+
+void MainWindow::applyScale(qreal scale) {
+  scale_ = scale;
+  const QSize content = contentSize(scale);
+  offset_ = QPoint(std::max(0, (client_->width() - content.width()) / 2),
+                   std::max(0, (client_->height() - content.height()) / 2));
+  for (const Placed& p : placed_) {
+    const QRect g = scaled(Rect{p.twips.x(), p.twips.y(), p.twips.width(), p.twips.height()}).translated(offset_);
+    if (p.widget->geometry() != g) p.widget->setGeometry(g);
+    if (p.points > 0 && p.widget->font().pointSizeF() != p.points * scale) {
+      QFont font = p.widget->font();
+      font.setPointSizeF(p.points * scale);
+      p.widget->setFont(font);
+    }
+    if (p.widget->style() == WindowStyle::instance()) p.widget->setProperty(kScaleProperty, scale);
+  }
+  for (QScrollBar* bar : {listS_->verticalScrollBar(), lisMie_->verticalScrollBar()}) {
+    bar->setProperty(kScaleProperty, scale);
+    bar->updateGeometry();
+  }
+  for (int p : dicePos) dice_[p]->setFrameWidth(DieWidget::kFrameWidth * scale);
+  lines_->setLineWidth(PathLinesWidget::kLineWidth * scale);
+  shape1_->setOutline(Qt::black, scale);
+  client_->updateGeometry();
+  render();
+  fitSummaryFont();
+}
+
+void MainWindow::fitSummaryFont() {
+  auto* esito = findChild<QLabel*>("LabEsito");
+  const auto row = std::find_if(std::begin(kLabels), std::end(kLabels),
+                                [](const LabelLayout& l) { return l.model == &Form1::LabEsito; });
+  QFont font = esito->font();
+  for (qreal points = row->points * scale_; points > 4; points -= 0.25) {
+    font.setPointSizeF(points);
+    // Each line of the text on one line of the label.
+    const QSize need = QFontMetrics(font).boundingRect(QRect(), Qt::AlignLeft, esito->text()).size();
+    if (need.width() <= esito->contentsRect().width() && need.height() <= esito->contentsRect().height()) break;
+  }
+  if (esito->font() != font) esito->setFont(font);
+}
+
+void MainWindow::setScale(qreal scale) {
+  applyScale(std::clamp(scale, kMinScale, kMaxScale));
+  // The window fits the content exactly; the frame's resize then keeps this scale.
+  resize(contentSize(scale_) + QSize(0, menuBar()->sizeHint().height()));
+}
+
+void MainWindow::zoomIn() {
+  const auto* next = std::find_if(std::begin(kScaleSteps), std::end(kScaleSteps), [this](qreal s) { return s > scale_ + 1e-6; });
+  if (next != std::end(kScaleSteps)) setScale(*next);
+}
+
+void MainWindow::zoomOut() {
+  const auto* end = std::find_if(std::begin(kScaleSteps), std::end(kScaleSteps), [this](qreal s) { return s >= scale_ - 1e-6; });
+  if (end != std::begin(kScaleSteps)) setScale(*(end - 1));
+}
+
+void MainWindow::fitToScreen(QSize available) {
+  // The window frame is known once the window is shown; the menu bar keeps its own size.
+  const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
+  const QSize room = available - frame - QSize(0, menuBar()->sizeHint().height());
+  const qreal fit = std::min(qreal(room.width()) / px(Form1::kClientWidth), qreal(room.height()) / px(Form1::kClientHeight));
+  if (fit < scale_) setScale(fit);
+}
+
+void MainWindow::fitContentToClient() {
+  const QSize area = client_->size();
+  const qreal fit = std::clamp(std::min(qreal(area.width()) / px(Form1::kClientWidth),
+                                        qreal(area.height()) / px(Form1::kClientHeight)),
+                               kMinScale, kMaxScale);
+  // A frame within a pixel of the content keeps the scale (the window was just fitted to it).
+  const QSize current = contentSize(scale_);
+  const bool fitted = current.width() <= area.width() && current.height() <= area.height() &&
+                      std::abs(fit - scale_) * px(Form1::kClientWidth) < 1;
+  applyScale(fitted ? scale_ : fit);
+}
+
+void MainWindow::keepFocusFrom(QWidget* control) {
+  if (focusWidget() != control) return;
+  focusBeforeDisable_ = control;
+  focusTakenByFlow_ = form_.flowRunning();
+  client_->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::settleFocus() {
+  if (!focusBeforeDisable_) return;
+  if (focusWidget() != client_) {
+    focusBeforeDisable_ = nullptr;
+    return;
+  }
+  // Back to the control once it can take the focus again; when a new-game flow has ended or the
+  // game is over and the control stays off, to "Nuovo". Otherwise, during a game, the client
+  // area keeps it (the keys still play), so that Space never starts a game by surprise.
+  const bool toNew = !form_.flowRunning() && (focusTakenByFlow_ || !form_.Timer2.enabled);
+  QWidget* target = usable(focusBeforeDisable_) ? focusBeforeDisable_ : toNew && usable(cmdNew_) ? cmdNew_ : nullptr;
+  if (!target) return;
+  focusBeforeDisable_ = nullptr;
+  target->setFocus(Qt::OtherFocusReason);
 }
 
 QLabel* MainWindow::addLabel(QWidget* client, const char* name, Label& model) {
@@ -124,6 +261,8 @@ QPushButton* MainWindow::addButton(QWidget* client, const char* name, Button& mo
   button->setObjectName(name);
   button->setFont(controlFont(Face::SansSerif, 13.5, true));
   button->setAutoDefault(false);
+  button->setStyle(WindowStyle::instance());
+  button->installEventFilter(this);
   connect(button, &QPushButton::clicked, this, [this, handler] { handle([this, handler] { (form_.*handler)(); }); });
   buttons_.emplace_back(button, &model);
   return button;
@@ -142,7 +281,7 @@ void MainWindow::buildControls(QWidget* client) {
   const Rect& shape = Form1::Shape1;
   shape1_ = new PictureWidget(client);
   shape1_->setObjectName("Shape1");
-  shape1_->setGeometry(twipsRect(shape.left, shape.top, shape.width, shape.height));
+  place(shape1_, {shape.left, shape.top, shape.width, shape.height});
   shape1_->setOutline(Qt::black);
   // The dice sit in a transparent container over the whole client area, so their geometry stays
   // in window coordinates; for a screen reader it is the group "Griglia", the dice in reading
@@ -150,23 +289,21 @@ void MainWindow::buildControls(QWidget* client) {
   auto* board = new QWidget(client);
   board->setObjectName(kBoardAccessibleName);
   board->setAccessibleName(kBoardAccessibleName);
-  board->setGeometry(client->rect());
+  place(board, {0, 0, Form1::kClientWidth, Form1::kClientHeight});
   for (int p : dicePos) {
     auto* die = new DieWidget(p, board);
     die->onClick = [this](int pos) { handle([this, pos] { form_.imgh_Click(pos); }); };
     die->onDoubleClick = [this](int pos) { handle([this, pos] { form_.imgH_DblClick(pos); }); };
-    const int row = p / 6, col = p % 6;
-    die->setGeometry(twipsRect(600 + 1080 * (col - 1), 720 + 1080 * (row - 1), 855, 855));
     dice_[p] = die;
   }
   lines_ = new PathLinesWidget(client);
   lines_->setObjectName("Lin");
-  lines_->setGeometry(client->rect());
+  place(lines_, {0, 0, Form1::kClientWidth, Form1::kClientHeight});
 
   // Labels.
   QLabel* labTem = addLabel(client, "LabTem", form_.LabTem);
-  labTem->setGeometry(twipsRect(480, 120, 975, 375));
   labTem->setFont(controlFont(Face::Tahoma, 14.25, true, true));
+  place(labTem, {480, 120, 975, 375}, 14.25);
   labTem->setAlignment(Qt::AlignCenter);  // the substitute face is taller than the original one
   labTem->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
   labTem->setAutoFillBackground(true);
@@ -175,9 +312,9 @@ void MainWindow::buildControls(QWidget* client) {
   labTem->setPalette(temPalette);
   for (const LabelLayout& row : kLabels) {
     QLabel* label = addLabel(client, row.name, form_.*(row.model));
-    label->setGeometry(twipsRect(row.twips.x(), row.twips.y(), row.twips.width(), row.twips.height()));
     label->setFont(controlFont(Face::SansSerif, row.points, row.bold));
-    label->setAlignment(row.align | Qt::AlignTop);
+    place(label, row.twips, row.points);
+    label->setAlignment(row.align & Qt::AlignVertical_Mask ? row.align : row.align | Qt::AlignTop);
     if (row.border) {
       label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
       label->setIndent(2);
@@ -187,8 +324,10 @@ void MainWindow::buildControls(QWidget* client) {
   // The check box that shows all solutions.
   labMostra_ = new QCheckBox(client);
   labMostra_->setObjectName("labMostra");
-  labMostra_->setGeometry(twipsRect(1920, 240, 2895, 255));
   labMostra_->setFont(controlFont(Face::SansSerif, 9.75, false));
+  labMostra_->setStyle(WindowStyle::instance());
+  labMostra_->installEventFilter(this);
+  place(labMostra_, {1920, 240, 2895, 255}, 9.75);
   connect(labMostra_, &QCheckBox::clicked, this,
           [this](bool checked) { handle([this, checked] { form_.setLabMostraValue(checked ? 1 : 0); }); });
 
@@ -197,8 +336,11 @@ void MainWindow::buildControls(QWidget* client) {
                             void (Form1::*up)()) {
     auto* list = new ListBoxWidget(client);
     list->setObjectName(name);
-    list->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     list->setFont(controlFont(Face::Courier, 14.25, true));
+    list->setStyle(WindowStyle::instance());
+    list->verticalScrollBar()->setStyle(WindowStyle::instance());
+    list->installEventFilter(this);
+    place(list, twips, 14.25);
     ListBox* m = &model;
     list->onSelect = [m](int row) { m->selected = row; };
     list->onPress = [this, down] { handle([this, down] { (form_.*down)(); }); };
@@ -214,22 +356,23 @@ void MainWindow::buildControls(QWidget* client) {
 
   // Buttons.
   QPushButton* levaLast = addButton(client, "levaLast", form_.levaLast, &Form1::levaLast_Click);
-  levaLast->setGeometry(twipsRect(3480, 5280, 615, 495));
+  place(levaLast, {3480, 5280, 615, 495}, 13.5);
   levaLast->setToolTip("Leva ultima a dx");
   QPushButton* levaAll = addButton(client, "levaAll", form_.levaAll, &Form1::levaAll_Click);
-  levaAll->setGeometry(twipsRect(4200, 5280, 615, 495));
+  place(levaAll, {4200, 5280, 615, 495}, 13.5);
   levaAll->setToolTip("Leva tutto");
   QPushButton* cmdOK = addButton(client, "CmdOK", form_.CmdOK, &Form1::CmdOK_Click);
-  cmdOK->setGeometry(twipsRect(480, 6000, 1335, 495));
+  place(cmdOK, {480, 6000, 1335, 495}, 13.5);
   QPalette okPalette = cmdOK->palette();
   okPalette.setColor(QPalette::Button, QColor(255, 255, 192));
   cmdOK->setPalette(okPalette);
   QPushButton* cmdNew = addButton(client, "cmdNew", form_.cmdNew, &Form1::cmdNew_Click);
-  cmdNew->setGeometry(twipsRect(480, 6960, 1335, 495));
+  place(cmdNew, {480, 6960, 1335, 495}, 13.5);
+  cmdNew_ = cmdNew;
   QPushButton* cmdSave = addButton(client, "cmdSave", form_.cmdSave, &Form1::cmdSave_Click);
-  cmdSave->setGeometry(twipsRect(1980, 6960, 1335, 495));
+  place(cmdSave, {1980, 6960, 1335, 495}, 13.5);
   QPushButton* cmdExit = addButton(client, "cmdExit", form_.cmdExit, &Form1::cmdExit_Click);
-  cmdExit->setGeometry(twipsRect(3480, 6960, 1335, 495));
+  place(cmdExit, {3480, 6960, 1335, 495}, 13.5);
 
   // Keyboard focus: "Nuovo", then "Fine", then the rest.
   QWidget* order[] = {cmdNew, cmdExit, cmdSave, cmdOK, levaLast, levaAll, labMostra_, listS_, lisMie_};
@@ -254,18 +397,36 @@ void MainWindow::buildMenu() {
   QMenu* file = bar->addMenu("File");
   file->setObjectName("mFile");
   file->menuAction()->setObjectName("mFile");
-  addMenuEntry(file, "mApri", "Apri un file Vocari", form_.mApri, &Form1::mApri_Click);
-  addMenuEntry(file, "mGen", "Genera un nuovo Vocari", form_.mGen, &Form1::mGen_Click);
+  // A shortcut acts only while its entry is enabled, and the entries follow the model.
+  const auto shortcut = [](QAction* action, QKeySequence keys) {
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+  };
+  shortcut(addMenuEntry(file, "mApri", "Apri un file Vocari", form_.mApri, &Form1::mApri_Click), QKeySequence(Qt::CTRL | Qt::Key_O));
+  shortcut(addMenuEntry(file, "mGen", "Genera un nuovo Vocari", form_.mGen, &Form1::mGen_Click), QKeySequence(Qt::CTRL | Qt::Key_N));
   separator(file, "m1");
-  addMenuEntry(file, "mSave", "Salva questo Vocari", form_.mSave, &Form1::mSave_Click);
+  shortcut(addMenuEntry(file, "mSave", "Salva questo Vocari", form_.mSave, &Form1::mSave_Click), QKeySequence(Qt::CTRL | Qt::Key_S));
   separator(file, "m3");
-  addMenuEntry(file, "mfine", "Fine", form_.mfine, &Form1::mfine_Click);
+  shortcut(addMenuEntry(file, "mfine", "Fine", form_.mfine, &Form1::mfine_Click), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   QMenu* view = bar->addMenu("Visualizza");
   view->setObjectName("mVisu");
   view->menuAction()->setObjectName("mVisu");
   addMenuEntry(view, "mDizi", "Dizionario completo", form_.mDizi, &Form1::mDizi_Click);
   addMenuEntry(view, "mAcro", "Acronimi del dizionario", form_.mAcro, &Form1::mAcro_Click);
+  // The window's scale belongs to the window alone, not to the game.
+  separator(view, "mZoomSep");
+  const auto zoom = [&](const char* name, const char* caption, QList<QKeySequence> keys, auto slot) {
+    QAction* action = view->addAction(QString::fromUtf8(caption));
+    action->setObjectName(name);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, slot);
+  };
+  zoom("mIngrandisci", "Ingrandisci", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+       [this] { zoomIn(); });
+  zoom("mRiduci", "Riduci", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { zoomOut(); });
+  zoom("mNormale", "Dimensione normale", {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { setScale(1); });
 
   addMenuEntry(nullptr, "mOpzioni", "Opzioni", form_.mOpzioni, &Form1::mOpzioni_Click);
 
@@ -285,6 +446,7 @@ void MainWindow::render() {
     const QString caption = text(model->caption);
     if (label->text() != caption) {
       label->setText(caption);
+      if (model == &form_.LabEsito) fitSummaryFont();
       announceLabelChange(label);
     }
     setForeground(label, colour(model->foreColor));
@@ -294,6 +456,7 @@ void MainWindow::render() {
   for (auto [button, model] : buttons_) {
     const QString caption = text(model->caption);
     if (button->text() != caption) button->setText(caption);
+    if (!model->enabled || !model->visible) keepFocusFrom(button);
     if (button->isEnabled() != model->enabled) button->setEnabled(model->enabled);
     setShown(button, model->visible);
   }
@@ -302,11 +465,14 @@ void MainWindow::render() {
     const QString caption = text(form_.labMostra.caption);
     if (labMostra_->text() != caption) labMostra_->setText(caption);
     if (labMostra_->isChecked() != (form_.labMostra.value != 0)) labMostra_->setChecked(form_.labMostra.value != 0);
+    if (!form_.labMostra.visible) keepFocusFrom(labMostra_);
     setShown(labMostra_, form_.labMostra.visible);
   }
   for (auto [widget, model] : {std::pair{listS_, &form_.ListS}, std::pair{lisMie_, &form_.LisMie}}) {
     widget->setEntries(model->items);
+    widget->setMarks(model->marked);
     widget->setSelectedRow(model->selected);
+    if (!model->visible) keepFocusFrom(widget);
     setShown(widget, model->visible);
   }
 
@@ -315,21 +481,22 @@ void MainWindow::render() {
   for (int p : dicePos) {
     const Die& die = form_.imgH[p];
     if (die.geometry.width > 0) {
-      const QRect g = twipsRect(die.geometry.left, die.geometry.top, die.geometry.width, die.geometry.height);
+      const QRect g = scaled(die.geometry);
       if (dice_[p]->geometry() != g) dice_[p]->setGeometry(g);
     }
     dice_[p]->setState(die.letterIndex, die.borderStyle == 1);
     const Line& line = form_.Lin[p];
-    segments.push_back({QLineF(line.x1 / 15.0, line.y1 / 15.0, line.x2 / 15.0, line.y2 / 15.0), colour(line.borderColor),
-                        line.visible});
+    const qreal k = scale_ / 15;
+    segments.push_back({QLineF(line.x1 * k, line.y1 * k, line.x2 * k, line.y2 * k), colour(line.borderColor), line.visible});
   }
   lines_->setSegments(std::move(segments));
 
   for (int k = 0; k < int(sfondo_.size()); ++k) {
     const Rect& r = form_.Sfondo[k];
-    const QSize size = r.width > 0 ? QSize(px(r.width), px(r.height)) : kSeasonBackgroundSize;
-    const QRect g(QPoint(px(r.left), px(r.top)), size);
+    const QRect g = scaled(r.width > 0 ? r : Rect{r.left, r.top, Form1::Shape1.width, Form1::Shape1.height}).translated(offset_);
     if (sfondo_[k]->geometry() != g) sfondo_[k]->setGeometry(g);
+    // A background moved off the board stays out of sight, also in the margins of a wide frame.
+    setShown(sfondo_[k], g.intersects(QRect(offset_, contentSize(scale_))));
   }
   if (form_.sfondoBack != sfondoBack_ && form_.sfondoBack >= 0 && form_.sfondoBack < int(sfondo_.size())) {
     sfondoBack_ = form_.sfondoBack;
@@ -338,6 +505,8 @@ void MainWindow::render() {
 
   for (auto [action, model] : actions_)
     if (action->isEnabled() != model->enabled) action->setEnabled(model->enabled);
+
+  settleFocus();
 
   if (gameClock_.interval() != form_.Timer2.interval) gameClock_.setInterval(form_.Timer2.interval);
   if (form_.Timer2.enabled && !gameClock_.isActive())
@@ -372,6 +541,12 @@ bool MainWindow::playKey(QKeyEvent* event) {
   if (c < QLatin1Char('A') || c > QLatin1Char('Z')) return false;
   handle([this, c] { form_.typeLetter(char(c.unicode())); });
   return true;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The controls of the window and its client area: the game's keys go to the game first.
+  if (event->type() == QEvent::KeyPress && playKey(static_cast<QKeyEvent*>(event))) return true;
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

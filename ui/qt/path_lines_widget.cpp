@@ -17,6 +17,12 @@ void PathLinesWidget::setSegments(std::vector<PathSegment> segments) {
   update();
 }
 
+void PathLinesWidget::setLineWidth(qreal width) {
+  if (width == lineWidth_) return;
+  lineWidth_ = width;
+  update();
+}
+
 int PathLinesWidget::visibleCount() const {
   return int(std::count_if(segments_.begin(), segments_.end(), [](const PathSegment& s) { return s.visible; }));
 }
@@ -26,7 +32,7 @@ void PathLinesWidget::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   for (const PathSegment& s : segments_) {
     if (!s.visible) continue;
-    painter.setPen(QPen(s.colour, kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(s.colour, lineWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     if (s.line.p1() == s.line.p2())
       painter.drawPoint(s.line.p1());
     else

@@ -27,6 +27,9 @@ class PathLinesWidget : public QWidget {
   explicit PathLinesWidget(QWidget* parent = nullptr);
 
   void setSegments(std::vector<PathSegment> segments);
+  // The pen width in pixels: kLineWidth times the window's scale.
+  void setLineWidth(qreal width);
+  qreal lineWidth() const { return lineWidth_; }
   const std::vector<PathSegment>& segments() const { return segments_; }
   int visibleCount() const;
 
@@ -35,6 +38,7 @@ class PathLinesWidget : public QWidget {
 
  private:
   std::vector<PathSegment> segments_;
+  qreal lineWidth_ = kLineWidth;
 };
 
 }  // namespace vocari

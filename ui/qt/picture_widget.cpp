@@ -16,8 +16,9 @@ void PictureWidget::setSource(int key, Source source) {
   update();
 }
 
-void PictureWidget::setOutline(QColor colour) {
+void PictureWidget::setOutline(QColor colour, qreal width) {
   outline_ = colour;
+  outlineWidth_ = width;
   update();
 }
 
@@ -30,9 +31,10 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     if (!cache_.isNull()) painter.drawPixmap(rect(), cache_);
   }
   if (outline_.isValid()) {
-    painter.setPen(QPen(outline_, 1));
+    const qreal half = outlineWidth_ / 2;
+    painter.setPen(QPen(outline_, outlineWidth_));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
   }
 }
 

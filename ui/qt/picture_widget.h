@@ -21,7 +21,7 @@ class PictureWidget : public QWidget {
   // A new source; `key` tells sources apart, so setting the same key again keeps the picture.
   void setSource(int key, Source source);
   int sourceKey() const { return key_; }
-  void setOutline(QColor colour);
+  void setOutline(QColor colour, qreal width = 1);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -30,6 +30,7 @@ class PictureWidget : public QWidget {
   int key_ = -1;
   Source source_;
   QColor outline_;
+  qreal outlineWidth_ = 1;
   QPixmap cache_;
 };
 

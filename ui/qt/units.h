@@ -21,4 +21,10 @@ inline QRect twipsRect(int left, int top, int width, int height) {
 }
 inline QRect twipsRect(const Rect& r) { return twipsRect(r.left, r.top, r.width, r.height); }
 
+// The same at a window scale (1: the sizes above).
+inline int px(int twips, qreal scale) { return qRound(twips * scale / 15.0); }
+inline QRect twipsRect(const Rect& r, qreal scale) {
+  return QRect(px(r.left, scale), px(r.top, scale), px(r.width, scale), px(r.height, scale));
+}
+
 }  // namespace vocari

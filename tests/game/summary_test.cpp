@@ -1,0 +1,135 @@
+// The end of a game: the summary of points and words against every solution, the verdict of a
+// competition, the found words marked among the solutions, and the menu entries that follow a
+// running new-game flow.
+#include <map>
+
+#include "game/game_summary.h"
+#include "game_fixture.h"
+#include "savegame/game_file.h"
+
+using namespace vocari;
+using namespace vocari::testing;
+
+namespace {
+
+// Letter values as the rules list them, kept apart from the game's own tables.
+int independentPoints(const std::string& word) {
+  static const std::map<char, int> value = {
+      {'A', 1}, {'E', 1}, {'I', 1}, {'O', 1}, {'U', 4}, {'B', 2}, {'C', 2}, {'D', 4}, {'F', 4},
+      {'G', 4}, {'L', 4}, {'M', 3}, {'N', 3}, {'P', 4}, {'R', 2}, {'S', 4}, {'T', 1}, {'V', 6},
+      {'H', 8}, {'J', 5}, {'K', 5}, {'Q', 5}, {'W', 8}, {'X', 7}, {'Y', 7}, {'Z', 8}};
+  int sum = 0;
+  for (char c : word) sum += value.at(c);
+  return word.size() >= 5 ? 2 * sum : sum;
+}
+
+class SummaryTest : public GameTest {
+ protected:
+  void runOutTheClock() {
+    while (form.Timer2.enabled) form.Timer2_Timer();
+  }
+  void confirm(std::initializer_list<int> dice) {
+    form.levaAll_Click();
+    clickAll(dice);
+    form.CmdOK_Click();
+  }
+};
+
+TEST_F(SummaryTest, PointsAndWordsAgainstAnIndependentSumOverTheSolutions) {
+  startKnownGame();
+  // The solutions of the grid, worked out by hand: TANTE is in the dictionary but not on the
+  // grid, and C is too short.
+  const std::vector<std::string> solutions = {"AS", "CAS", "CASA", "LUMI", "ORA", "PORTA", "SA"};
+  ASSERT_EQ(form.ListS.items, solutions);
+  int total = 0;
+  for (const auto& w : solutions) total += independentPoints(w);
+  ASSERT_EQ(total, 59);
+
+  confirm({7, 8, 9, 10});       // CASA, 8
+  confirm({13, 14, 15, 16, 22});  // PORTA, 18 with the bonus
+  EXPECT_EQ(form.LabEsito.caption, "");
+  runOutTheClock();
+  EXPECT_EQ(form.LabEsito.caption, "Tempo scaduto: 26 punti su 59 possibili, 2 parole su 7");
+  EXPECT_EQ(form.ListS.marked, (std::vector<bool>{false, false, true, false, false, true, false}));
+  // Ticking the box afterwards leaves the marks; the next game takes summary and marks away.
+  form.setLabMostraValue(1);
+  EXPECT_TRUE(form.ListS.isMarked(2) && !form.ListS.isMarked(0));
+  startKnownGame();
+  EXPECT_EQ(form.LabEsito.caption, "");
+  EXPECT_TRUE(form.ListS.marked.empty());
+}
+
+// The clock runs out while the search is still going: the summary waits for the search.
+TEST_F(SummaryTest, ClockRunningOutDuringTheSearch) {
+  settings.gameTime = 2;
+  platform.atYield.push_back([this] { form.Timer2_Timer(); });
+  platform.atYield.push_back([this] {
+    form.Timer2_Timer();
+    EXPECT_FALSE(form.Timer2.enabled);
+    EXPECT_EQ(form.LabEsito.caption, "");  // the solutions are not all known yet
+  });
+  startKnownGame();
+  EXPECT_FALSE(form.Timer2.enabled);
+  EXPECT_EQ(form.LabEsito.caption, "Tempo scaduto: 0 punti su 59 possibili, 0 parole su 7");
+  EXPECT_EQ(form.ListS.marked, std::vector<bool>(7, false));
+}
+
+TEST_F(SummaryTest, CompetitionVerdicts) {
+  // The player scores 8 (CASA) against the stored result; the game time is 120.
+  struct Case {
+    const char* name;
+    double storedTime;
+    int storedScore;
+    const char* verdict;
+  } cases[] = {
+      {"won", 120, 5, "Gara: hai vinto, 8 a 5"},
+      {"lost", 120, 20, "Gara: hai perso, 8 a 20"},
+      {"tie", 120, 8, "Gara: pari, 8 a 8"},
+      {"other time", 150.5, 8, "Gara: pari, 8 a 8 (tempo diverso: 120 s contro 150.5 s)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto path = dir / "gara.txt";
+    std::ofstream(path, std::ios::binary) << writeGameFile(boardOf(kBoard), true, c.storedTime, c.storedScore);
+    platform.openAnswer = path.string();
+    form.mApri_Click();
+    confirm({7, 8, 9, 10});
+    runOutTheClock();
+    EXPECT_EQ(form.LabEsito.caption,
+              std::string("Tempo scaduto: 8 punti su 59 possibili, 1 parola su 7\n") + c.verdict);
+  }
+  // A normal game after the competition has no verdict.
+  form.cmdNew_Click();
+  runOutTheClock();
+  EXPECT_EQ(form.LabEsito.caption.find("Gara"), std::string::npos);
+}
+
+TEST(StoredResult, ParsedOnlyInTheGameFileForm) {
+  const struct {
+    const char* text;
+    std::optional<std::pair<double, double>> result;
+  } cases[] = {
+      {"120'-57#", std::pair{120.0, 57.0}}, {"150.5'-0#", std::pair{150.5, 0.0}}, {"120'-57", std::pair{120.0, 57.0}},
+      {"", std::nullopt}, {"120", std::nullopt}, {"'-57#", std::nullopt}, {"120'-#", std::nullopt},
+      {"abc'-5#", std::nullopt}, {"120'57#", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    const auto r = parseStoredResult(c.text);
+    EXPECT_EQ(r.has_value(), c.result.has_value()) << c.text;
+    if (r && c.result) {
+      EXPECT_EQ(std::pair(r->time, r->score), *c.result) << c.text;
+    }
+  }
+}
+
+// "Genera" and "Apri" (and so Ctrl+N and Ctrl+O) are off while a flow runs, as they would be
+// ignored then.
+TEST_F(SummaryTest, NewGameEntriesFollowTheFlow) {
+  std::vector<bool> during;
+  platform.atYield.push_back([&] { during = {form.mGen.enabled, form.mApri.enabled, form.cmdNew.enabled}; });
+  form.cmdNew_Click();
+  EXPECT_EQ(during, (std::vector<bool>{false, false, false}));
+  EXPECT_TRUE(form.mGen.enabled && form.mApri.enabled && form.cmdNew.enabled);
+}
+
+}  // namespace
