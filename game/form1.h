@@ -116,6 +116,8 @@ class Form1 {
 
   // True while a new-game flow (deal or search) runs.
   bool flowRunning() const { return flowRunning_; }
+  // True while a new game's board is being dealt.
+  bool dealing() const { return dealing_; }
   // Centre of die p in twips.
   std::pair<float, float> dieCentre(int p) const;
 
@@ -134,6 +136,7 @@ class Form1 {
   RandomSource& random_;
   int flowId_ = 0;
   bool flowRunning_ = false;
+  bool dealing_ = false;
 };
 
 }  // namespace vocari

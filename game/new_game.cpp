@@ -11,7 +11,8 @@ namespace vocari {
 
 void Form1::mGen_Click() {
   // A second deal must not start inside a running one: it would take over the deal's state.
-  if (flowRunning_) return;
+  // During the solution search the new game supersedes the running one, as "Nuovo" does.
+  if (dealing_) return;
   cmdNew_Click();
 }
 
@@ -70,7 +71,10 @@ void Form1::cmdNew_Click() {
                      "/" + std::to_string(state.rareQuota);
     const DealHooks hooks{[this, flow] { return flowYield(flow); },
                           [this](int p, int i) { setDieLetter(p, i); }};
-    if (!deal(settings.methodIndex, state, random_, hooks)) return;
+    dealing_ = true;
+    const bool dealt = deal(settings.methodIndex, state, random_, hooks);
+    dealing_ = false;
+    if (!dealt) return;
   }
 
   // Start play.
@@ -89,6 +93,7 @@ void Form1::cmdNew_Click() {
   mSave.enabled = true;
   Label5.visible = false;
   Timer2.enabled = true;
+  ++Timer2.starts;  // the tick phase starts again with the new game's clock
   LabTem.caption = formatNumber(settings.gameTime);
   mOpzioni.enabled = false;
   ListS.clear();

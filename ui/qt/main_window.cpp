@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -31,6 +32,17 @@ void setForeground(QWidget* w, const QColor& c) {
     p.setColor(group, QPalette::Text, c);
   }
   w->setPalette(p);
+}
+
+QColor foreground(Colour c) {
+  return c == kWindowTextColour ? QGuiApplication::palette().color(QPalette::WindowText) : MainWindow::colour(c);
+}
+
+// A long "Gara con: " line would wrap out of its label: it shrinks until it fits whole.
+void fitOneLine(QLabel* label, QFont font) {
+  while (font.pointSizeF() > 5 && QFontMetrics(font).horizontalAdvance(label->text()) > label->contentsRect().width())
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  if (label->font() != font) label->setFont(font);
 }
 
 void setShown(QWidget* w, bool visible) {
@@ -178,6 +190,7 @@ void MainWindow::buildControls(QWidget* client) {
     label->setGeometry(twipsRect(row.twips.x(), row.twips.y(), row.twips.width(), row.twips.height()));
     label->setFont(controlFont(Face::SansSerif, row.points, row.bold));
     label->setAlignment(row.align | Qt::AlignTop);
+    if (row.model == &Form1::labGara) label->setWordWrap(false);
     if (row.border) {
       label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
       label->setIndent(2);
@@ -285,9 +298,10 @@ void MainWindow::render() {
     const QString caption = text(model->caption);
     if (label->text() != caption) {
       label->setText(caption);
+      if (model == &form_.labGara) fitOneLine(label, controlFont(Face::SansSerif, 12, true));
       announceLabelChange(label);
     }
-    setForeground(label, colour(model->foreColor));
+    setForeground(label, foreground(model->foreColor));
     if (label->isEnabled() != model->enabled) label->setEnabled(model->enabled);
     setShown(label, model->visible);
   }
@@ -340,10 +354,12 @@ void MainWindow::render() {
     if (action->isEnabled() != model->enabled) action->setEnabled(model->enabled);
 
   if (gameClock_.interval() != form_.Timer2.interval) gameClock_.setInterval(form_.Timer2.interval);
-  if (form_.Timer2.enabled && !gameClock_.isActive())
+  // A new game restarts the timer even while it runs: its first tick comes a whole interval later.
+  if (form_.Timer2.enabled && (!gameClock_.isActive() || form_.Timer2.starts != clockStarts_))
     gameClock_.start();
   else if (!form_.Timer2.enabled && gameClock_.isActive())
     gameClock_.stop();
+  clockStarts_ = form_.Timer2.starts;
 }
 
 bool MainWindow::playKey(QKeyEvent* event) {

@@ -75,6 +75,7 @@ class MainWindow : public QMainWindow {
   Form1& form_;
   QtPlatform& platform_;
   QTimer gameClock_;
+  int clockStarts_ = 0;  // Timer2.starts when gameClock_ was last started
 
   std::vector<std::pair<QLabel*, Label*>> labels_;
   std::vector<std::pair<QPushButton*, Button*>> buttons_;
