@@ -229,7 +229,9 @@ std::string fileErrorCause(std::error_code code, FileAction action) {
   using std::errc;
   if (code == errc::permission_denied || code == errc::operation_not_permitted) return "permesso negato";
   if (code == errc::read_only_file_system) return "il disco è di sola lettura";
-  if (code == errc::no_space_on_device || code == static_cast<errc>(EDQUOT)) return "il disco è pieno";
+  // No errc names a full quota: its errno is compared as it is (both categories hold errno values).
+  const bool errnoValue = code.category() == std::generic_category() || code.category() == std::system_category();
+  if (code == errc::no_space_on_device || (errnoValue && code.value() == EDQUOT)) return "il disco è pieno";
   if (code == errc::no_such_file_or_directory)
     return action == FileAction::Read ? "il file non esiste" : "la cartella non esiste";
   if (code == errc::not_a_directory) return "la cartella non esiste";

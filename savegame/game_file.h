@@ -45,8 +45,9 @@ GameFileContents readGameFile(std::string_view bytes);
 
 // The board described by a grid text, or nothing unless it has exactly 16 characters. A
 // character that is a letter of the table becomes that die, a lower-case a-z the die of its
-// capital (a grid "casa" is plainly meant as CASA); any other character leaves the die kUndealt. Border cells stay empty. Callers that need to know which dice
-// got a letter (to set its picture) test letterIndex(board[p]) >= 0: kUndealt is not a letter.
+// capital (a grid "casa" is plainly meant as CASA); any other character leaves the die kUndealt.
+// Border cells stay empty. Callers that need to know which dice got a letter (to set its picture)
+// test letterIndex(board[p]) >= 0: kUndealt is not a letter.
 std::optional<Board> gridToBoard(std::string_view gridText);
 
 enum class GameFileError {

@@ -112,7 +112,8 @@ TEST(HelpDocument, GivesTheGamesLetterValues) {
   // The guide quotes the game's messages and captions exactly as the window shows them.
   for (const char* phrase : {"\"Già usata !\"", "\"Fuori zona !\"", "\"Già c'è !\"", "\"Non c'è !\"",
                              "\"Bonus lunghezza !\"", "\"Gara con: \"", "\"Visualizza soluzioni (=N)\"",
-                             "\"Apri un file Vocari\"", "\"Salva questo Vocari\"", "\"Estate\"", "F1", "\"Dado vuoto\""})
+                             "\"Apri un file Vocari\"", "\"Salva questo Vocari\"", "\"Estate\"", "F1",
+                             "\"Dado vuoto\""})
     EXPECT_NE(text.find(phrase), std::string::npos) << "the help does not mention " << phrase;
 }
 
