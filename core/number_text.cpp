@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace vocari {
 
@@ -19,7 +18,10 @@ double leadingNumber(std::string_view text) {
     return n;
   };
   skipSpaces();
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) clean.push_back(text[i++]);
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    if (text[i] == '-') clean.push_back('-');  // from_chars takes no plus sign
+    ++i;
+  }
   std::size_t mantissa = digits();
   if (i < text.size() && text[i] == '.') {
     clean.push_back(text[i++]);
@@ -37,7 +39,10 @@ double leadingNumber(std::string_view text) {
       clean.resize(keep);
     }
   }
-  const double v = std::strtod(clean.c_str(), nullptr);
+  // from_chars reads the point whatever the C locale (which Qt sets from the environment); a
+  // value out of range leaves v as it was.
+  double v = 0;
+  std::from_chars(clean.data(), clean.data() + clean.size(), v, std::chars_format::general);
   return std::isfinite(v) ? v : 0;
 }
 

@@ -22,7 +22,7 @@ Form1::Form1(Settings& s, Platform& platform, RandomSource& random)
   Label1 = label("Tutte le soluzioni", false);
   ListS.visible = false;
   ListS.sorted = true;
-  Label5 = label("Ricerca soluzioni in corso ...", false);
+  Label5 = label("Ricerca soluzioni in corso ...", false, kWindowTextColour);
   Label3 = label(" Numero              Punti", false);
   LabSol = label("", false, kRed);
   LabPun = label("", false, kRed);

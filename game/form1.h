@@ -122,6 +122,8 @@ class Form1 {
 
   // True while a new-game flow (deal or search) runs.
   bool flowRunning() const { return flowRunning_; }
+  // True while a new game's board is being dealt.
+  bool dealing() const { return dealing_; }
   // Centre of die p in twips.
   std::pair<float, float> dieCentre(int p) const;
 
@@ -135,7 +137,7 @@ class Form1 {
   void placeBackground(int k);
   bool flowYield(int flow);
   void setDieLetter(int p, int letterIndex);
-  void setFlowRunning(bool running);
+  void setDealing(bool dealing);
   // Fills LabEsito and marks the player's words in ListS, once the clock has run out and the
   // search has finished (whichever comes last).
   void showSummary();
@@ -144,6 +146,7 @@ class Form1 {
   RandomSource& random_;
   int flowId_ = 0;
   bool flowRunning_ = false;
+  bool dealing_ = false;
 };
 
 }  // namespace vocari

@@ -44,14 +44,16 @@ void Form1::mSave_Click() {
   const std::string bytes =
       writeGameFile(state.board, !Timer2.enabled, settings.gameTime, state.score);
   if (auto error = saveGameFileAtomically(path, bytes)) {
-    platform_.messageBox("Impossibile salvare il file " + path + " (" + error->code.message() + ").",
-                         "Salvataggio non riuscito");
+    platform_.messageBox(
+        "Impossibile salvare il file " + path + ": " + fileErrorCause(error->code, FileAction::Save) + ".",
+        "Salvataggio non riuscito", MessageIcon::Warning);
   }
 }
 
 void Form1::mApri_Click() {
-  // Opening a file while a new game is being dealt or searched would start a game inside it.
-  if (flowRunning_) return;
+  // Opening a file during a deal would start a second deal inside it; during the solution search
+  // the opened game supersedes the running one, as "Nuovo" does.
+  if (dealing_) return;
   settleLastFolder(settings);
   const std::string path =
       platform_.chooseOpenFile({kOpenTitle, settings.lastFolder, true, false});
@@ -59,6 +61,12 @@ void Form1::mApri_Click() {
   settings.lastFolder = std::filesystem::path(path).parent_path().string();
 
   const LoadedGameFile loaded = loadGameFile(path);
+  if (loaded.error == GameFileError::CannotRead) {
+    platform_.messageBox(
+        "Impossibile aprire il file " + path + ": " + fileErrorCause(loaded.code, FileAction::Read) + ".",
+        "Apertura non riuscita", MessageIcon::Warning);
+    return;
+  }
   if (!loaded.ok()) {
     // A file that is not a grid changes nothing: not the opponent line, not the save commands,
     // not the game under way.
@@ -66,12 +74,15 @@ void Form1::mApri_Click() {
     refuse("File non valido !");
     return;
   }
-  if (loaded.contents.resultText) labGara.caption = "Gara con: " + *loaded.contents.resultText;
+  // A file without a result clears the opponent line: a stale opponent beside another grid
+  // would be a false challenge.
+  labGara.caption = loaded.contents.resultText ? "Gara con: " + *loaded.contents.resultText : "";
   cmdSave.enabled = false;
   mSave.enabled = false;
 
   for (int16_t p : dicePos) {
     state.board[p] = kUndealt;
+    imgH[p].letterIndex = -1;  // a die the file leaves undealt shows empty, not the last grid's letter
     imgH[p].borderStyle = 0;
     resetPathLine(p);
     Lin[p].borderColor = state.lineColour;

@@ -11,7 +11,8 @@ namespace vocari {
 
 void Form1::mGen_Click() {
   // A second deal must not start inside a running one: it would take over the deal's state.
-  if (flowRunning_) return;
+  // During the solution search the new game supersedes the running one, as "Nuovo" does.
+  if (dealing_) return;
   cmdNew_Click();
 }
 
@@ -19,7 +20,7 @@ void Form1::cmdNew_Click() {
   // A flow started while another runs (through "Nuovo" enabled again by "Fine") supersedes it:
   // the older flow stops at its next yield and touches nothing after it.
   const int flow = ++flowId_;
-  setFlowRunning(true);
+  flowRunning_ = true;
 
   // Clear the previous game.
   Label6.caption = "";
@@ -71,7 +72,10 @@ void Form1::cmdNew_Click() {
                      "/" + std::to_string(state.rareQuota);
     const DealHooks hooks{[this, flow] { return flowYield(flow); },
                           [this](int p, int i) { setDieLetter(p, i); }};
-    if (!deal(settings.methodIndex, state, random_, hooks)) return;
+    setDealing(true);
+    const bool dealt = deal(settings.methodIndex, state, random_, hooks);
+    setDealing(false);
+    if (!dealt) return;
   }
 
   // Start play.
@@ -90,6 +94,7 @@ void Form1::cmdNew_Click() {
   mSave.enabled = true;
   Label5.visible = false;
   Timer2.enabled = true;
+  ++Timer2.starts;  // the tick phase starts again with the new game's clock
   LabTem.caption = formatNumber(settings.gameTime);
   mOpzioni.enabled = false;
   ListS.clear();
@@ -107,15 +112,17 @@ void Form1::cmdNew_Click() {
   state.searchEnd = platform_.clock();
   LabTempo.caption = "Ricerca completa in: " +
                      formatNumber(std::floor(state.searchEnd - state.searchStart)) + " sec.";
-  setFlowRunning(false);
+  flowRunning_ = false;
   // The clock ran out while the search was still going.
   if (!Timer2.enabled) showSummary();
 }
 
-void Form1::setFlowRunning(bool running) {
-  flowRunning_ = running;
-  mGen.enabled = !running;
-  mApri.enabled = !running;
+// "Genera" and "Apri" are off while a board is dealt, and only then: a second deal would take
+// over the running one's state, while during the search they supersede the game as "Nuovo" does.
+void Form1::setDealing(bool dealing) {
+  dealing_ = dealing;
+  mGen.enabled = !dealing;
+  mApri.enabled = !dealing;
 }
 
 }  // namespace vocari

@@ -16,6 +16,8 @@ namespace vocari {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+// An editor may start a UTF-8 file with a byte-order mark; it is no grid character.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr char kResultMarker = '\'';
 constexpr std::array<int, 4> kRowStarts = {7, 13, 19, 25};
 
@@ -69,6 +71,20 @@ int createTemporaryBeside(const std::filesystem::path& target, std::filesystem::
   return -1;
 }
 
+// The fallback for a folder the player may not write to: rewrites the target in place. Returns
+// false, touching nothing, when the target cannot be opened for writing or is not a regular file;
+// otherwise `outcome` says how the write went.
+bool writeInPlace(const std::filesystem::path& target, std::string_view bytes,
+                  std::optional<SaveError>& outcome) {
+  // O_NONBLOCK keeps a named pipe without a reader from blocking the open.
+  FileDescriptor fd(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  struct stat info {};
+  if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  if (::ftruncate(fd.get(), 0) != 0 || !writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || !fd.close())
+    outcome = SaveError{SaveError::Step::Write, lastError()};
+  return true;
+}
+
 }  // namespace
 
 std::string writeGameFile(const Board& board, bool gameOver, double gameTime, int score) {
@@ -90,15 +106,16 @@ std::string writeGameFile(const Board& board, bool gameOver, double gameTime, in
 
 GameFileContents readGameFile(std::string_view bytes) {
   GameFileContents contents;
+  if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
   std::size_t pos = 0;
   while (pos < bytes.size()) {
-    const std::size_t cr = bytes.find('\r', pos);
-    const std::size_t end = cr == std::string_view::npos ? bytes.size() : cr;
+    const std::size_t brk = bytes.find_first_of("\r\n", pos);
+    const std::size_t end = brk == std::string_view::npos ? bytes.size() : brk;
     const std::string_view line = bytes.substr(pos, end - pos);
     pos = end;
     if (pos < bytes.size()) {
-      ++pos;  // the CR
-      if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
+      const bool cr = bytes[pos++] == '\r';
+      if (cr && pos < bytes.size() && bytes[pos] == '\n') ++pos;
     }
     if (!line.empty() && line.front() == kResultMarker)
       contents.resultText = std::string(line.substr(1));
@@ -112,7 +129,8 @@ std::optional<Board> gridToBoard(std::string_view gridText) {
   if (gridText.size() != static_cast<std::size_t>(kDice)) return std::nullopt;
   Board board = emptyBoard();
   for (int i = 0; i < kDice; ++i) {
-    const char c = gridText[static_cast<std::size_t>(i)];
+    char c = gridText[static_cast<std::size_t>(i)];
+    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
     board[gridCharPosition(i)] = letterIndex(c) >= 0 ? c : kUndealt;
   }
   return board;
@@ -125,6 +143,9 @@ LoadedGameFile loadGameFile(const std::filesystem::path& path) {
   struct stat info {};
   if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
     result.error = GameFileError::CannotRead;
+    result.code = fd.get() >= 0 && S_ISDIR(info.st_mode) ? std::make_error_code(std::errc::is_a_directory)
+                  : fd.get() >= 0 && !S_ISREG(info.st_mode) ? std::make_error_code(std::errc::invalid_argument)
+                                                            : lastError();
     return result;
   }
   if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > kMaxGameFileBytes) {
@@ -140,6 +161,7 @@ LoadedGameFile loadGameFile(const std::filesystem::path& path) {
     if (n < 0) {
       if (errno == EINTR) continue;
       result.error = GameFileError::CannotRead;
+      result.code = lastError();
       return result;
     }
     if (n == 0) break;
@@ -170,7 +192,14 @@ std::optional<SaveError> saveGameFileAtomically(const std::filesystem::path& pat
 
   std::filesystem::path tempPath;
   FileDescriptor fd(createTemporaryBeside(target, tempPath));
-  if (fd.get() < 0) return SaveError{SaveError::Step::CreateTemporary, lastError()};
+  if (fd.get() < 0) {
+    const SaveError error{SaveError::Step::CreateTemporary, lastError()};
+    std::optional<SaveError> outcome;
+    const bool denied =
+        error.code == std::errc::permission_denied || error.code == std::errc::operation_not_permitted;
+    if (denied && writeInPlace(target, bytes, outcome)) return outcome;
+    return error;
+  }
 
   auto fail = [&](SaveError::Step step) {
     const std::error_code code = lastError();
@@ -194,6 +223,21 @@ std::optional<SaveError> saveGameFileAtomically(const std::filesystem::path& pat
   FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (dir.get() >= 0) (void)::fsync(dir.get());
   return std::nullopt;
+}
+
+std::string fileErrorCause(std::error_code code, FileAction action) {
+  using std::errc;
+  if (code == errc::permission_denied || code == errc::operation_not_permitted) return "permesso negato";
+  if (code == errc::read_only_file_system) return "il disco è di sola lettura";
+  // No errc names a full quota: its errno is compared as it is (both categories hold errno values).
+  const bool errnoValue = code.category() == std::generic_category() || code.category() == std::system_category();
+  if (code == errc::no_space_on_device || (errnoValue && code.value() == EDQUOT)) return "il disco è pieno";
+  if (code == errc::no_such_file_or_directory)
+    return action == FileAction::Read ? "il file non esiste" : "la cartella non esiste";
+  if (code == errc::not_a_directory) return "la cartella non esiste";
+  if (code == errc::is_a_directory) return "il nome è quello di una cartella";
+  if (code == errc::filename_too_long) return "il nome è troppo lungo";
+  return "errore imprevisto del sistema";
 }
 
 }  // namespace vocari

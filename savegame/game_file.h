@@ -37,15 +37,17 @@ struct GameFileContents {
   std::optional<std::string> resultText;
 };
 
-// Splits the bytes into lines and sorts them into grid text and result text. A line ends at CR or
-// at CR LF (the LF is dropped); a lone LF is not a line end and stays in the line. A final line
-// without a line end still counts. Never fails: whether the grid is usable is gridToBoard's call.
+// Splits the bytes into lines and sorts them into grid text and result text. A line ends at CR LF,
+// at CR alone or at LF alone (as any Linux editor writes it); a UTF-8 byte-order mark at the very
+// start is skipped. A final line without a line end still counts. Never fails: whether the grid
+// is usable is gridToBoard's call.
 GameFileContents readGameFile(std::string_view bytes);
 
 // The board described by a grid text, or nothing unless it has exactly 16 characters. A
-// character that is a letter of the table (exact, case-sensitive) becomes that die; any other
-// character leaves the die kUndealt. Border cells stay empty. Callers that need to know which dice
-// got a letter (to set its picture) test letterIndex(board[p]) >= 0: kUndealt is not a letter.
+// character that is a letter of the table becomes that die, a lower-case a-z the die of its
+// capital (a grid "casa" is plainly meant as CASA); any other character leaves the die kUndealt.
+// Border cells stay empty. Callers that need to know which dice got a letter (to set its picture)
+// test letterIndex(board[p]) >= 0: kUndealt is not a letter.
 std::optional<Board> gridToBoard(std::string_view gridText);
 
 enum class GameFileError {
@@ -57,6 +59,7 @@ enum class GameFileError {
 
 struct LoadedGameFile {
   GameFileError error = GameFileError::None;
+  std::error_code code;  // CannotRead: the system's reason
   // Filled when error is None; for NotAGrid the contents read are kept, the board is not.
   GameFileContents contents;
   Board board = emptyBoard();
@@ -81,10 +84,20 @@ struct SaveError {
 
 // Writes bytes to a temporary file in the target's folder and renames it over the target, so the
 // target is either the old file or the complete new one. Returns nothing on success. On failure
-// the temporary file is removed and any old file is left as it was; nothing is thrown. A new file
+// the temporary file is removed and any old file is left as it was; nothing is thrown.
+// One exception: when the folder does not let the temporary file be made (permission denied) but
+// the target is an existing regular file the player may write, the file is rewritten in place, as
+// a plain write would do; a failure in the middle of that write can leave the file cut short. A new file
 // gets the usual permissions (0666 less the umask); a replaced file keeps its own. When the target
 // is a symbolic link, the file it points to is replaced and the link is kept.
 std::optional<SaveError> saveGameFileAtomically(const std::filesystem::path& path,
                                                 std::string_view bytes);
+
+enum class FileAction { Read, Save };
+
+// The cause of a failed read or save in the player's words (Italian): permission denied, read-only
+// disk, disk full, missing file or folder, a folder's name, a name too long; anything else gets a
+// generic phrase.
+std::string fileErrorCause(std::error_code code, FileAction action);
 
 }  // namespace vocari

@@ -7,8 +7,9 @@
 namespace vocari::fuzz {
 namespace {
 
-// The reading rules applied one character at a time: CR ends a line, an LF right after it is
-// dropped, a result line is one that starts with an apostrophe.
+// The reading rules applied one character at a time: a byte-order mark at the start is skipped,
+// CR or LF ends a line, an LF right after a CR is dropped, a result line is one that starts with
+// an apostrophe.
 GameFileContents readByCharacters(std::string_view bytes) {
   GameFileContents out;
   std::string line;
@@ -19,13 +20,14 @@ GameFileContents readByCharacters(std::string_view bytes) {
       out.gridText += line;
     line.clear();
   };
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] != '\r') {
+  const std::size_t start = bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+  for (std::size_t i = start; i < bytes.size(); ++i) {
+    if (bytes[i] != '\r' && bytes[i] != '\n') {
       line += bytes[i];
       continue;
     }
     finish();
-    if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
   }
   finish();
   return out;
@@ -61,7 +63,8 @@ Failure checkGameFile(std::string_view input) {
     }
     for (int i = 0; i < kDice; ++i) {
       const char c = contents.gridText[std::size_t(i)];
-      const char want = letterIndex(c) >= 0 ? c : kUndealt;
+      const char upper = c >= 'a' && c <= 'z' ? char(c - 32) : c;
+      const char want = letterIndex(upper) >= 0 ? upper : kUndealt;
       if ((*board)[dicePos[i]] != want)
         return "die " + std::to_string(i) + " holds '" + (*board)[dicePos[i]] + "', expected '" +
                want + "'";

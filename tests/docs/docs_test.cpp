@@ -1,7 +1,9 @@
 // The documents shipped beside the word list: the byte format the viewer relies on, the advice
-// markers, the letter values the help gives, and that every listed acronym is a dictionary word.
+// markers, the letter values and rules the help gives (checked against the program's own), and
+// that every listed acronym is a dictionary word.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
@@ -12,7 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "board/random_source.h"
+#include "core/number_text.h"
 #include "core/tables.h"
+#include "fake_platform.h"
+#include "game/form1.h"
+#include "ui/forms/form5.h"
 
 namespace {
 
@@ -105,8 +112,49 @@ TEST(HelpDocument, GivesTheGamesLetterValues) {
   // The guide quotes the game's messages and captions exactly as the window shows them.
   for (const char* phrase : {"\"Già usata !\"", "\"Fuori zona !\"", "\"Già c'è !\"", "\"Non c'è !\"",
                              "\"Bonus lunghezza !\"", "\"Gara con: \"", "\"Visualizza soluzioni (=N)\"",
-                             "\"Apri un file Vocari\"", "\"Salva questo Vocari\"", "\"Estate\"", "F1", "120 secondi"})
+                             "\"Apri un file Vocari\"", "\"Salva questo Vocari\"", "\"Estate\"", "F1",
+                             "\"Dado vuoto\""})
     EXPECT_NE(text.find(phrase), std::string::npos) << "the help does not mention " << phrase;
+}
+
+// The help's statements about rules the program decides, checked against the program: the game
+// time and its accepted range, the question before a saved file replaces another, and how many
+// beeps a refusal sounds (clicked or typed).
+TEST(HelpDocument, StatesTheProgramsOwnRules) {
+  std::string text;  // the help with every run of blanks and line ends made one space
+  for (char c : readFile(std::string(VOCARI_DOCS_SOURCE_DIR) + "/VocariAiuto.txt").value_or("")) {
+    const bool blank = std::isspace(static_cast<unsigned char>(c));
+    if (!blank || (!text.empty() && text.back() != ' ')) text += blank ? ' ' : c;
+  }
+  const auto says = [&](const std::string& phrase) { return text.find(phrase) != std::string::npos; };
+  using vocari::formatNumber;
+  EXPECT_TRUE(says("dura " + formatNumber(vocari::Settings{}.gameTime) + " secondi"));
+  EXPECT_TRUE(says("almeno " + formatNumber(vocari::Form5::kMinGameTime) + " (e al massimo " +
+                   formatNumber(vocari::Form5::kMaxGameTime) + ")"));
+
+  vocari::Settings settings;
+  vocari::testing::FakePlatform platform;
+  vocari::RealRandom random{1};
+  vocari::Form1 form{settings, platform, random};
+  form.mSave_Click();  // the dialog is cancelled
+  ASSERT_EQ(platform.dialogs.size(), 1u);
+  const bool asks = platform.dialogs[0].confirmReplace;
+  EXPECT_EQ(says("chiede conferma prima di sostituirlo"), asks);
+  EXPECT_EQ(says("sostituisce senza chiedere"), !asks);
+
+  form.Timer2.enabled = true;
+  form.imgh_Click(7);
+  form.imgh_Click(9);  // does not touch 7
+  const int clicked = platform.beeps;
+  form.typeLetter('Q');  // no die shows it
+  ASSERT_EQ(platform.beeps - clicked, clicked);
+  const std::map<int, std::string> beeps = {{1, "un segnale acustico"}, {5, "cinque segnali acustici"}};
+  ASSERT_TRUE(beeps.count(clicked)) << clicked << " beeps";
+  const std::string& phrase = beeps.at(clicked);
+  int mentions = 0;
+  for (std::size_t at = text.find("segnal"); at != std::string::npos; at = text.find("segnal", at + 1), ++mentions)
+    EXPECT_EQ(text.substr(at - std::min(at, phrase.find("segnal")), phrase.size()), phrase);
+  EXPECT_GE(mentions, 2) << "the refusals of a click and of a typed letter";
 }
 
 // Acronimi.txt: a title, an empty line, then "SIGLA - significato" lines in order. Each SIGLA is a

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <string>
 #include <tuple>
 #include <vector>
+
+#include "core/number_text.h"
 
 namespace vocari {
 namespace {
@@ -18,29 +21,38 @@ struct Form5Test : ::testing::Test {
   Form5 form{settings, timer2, labTem};
 };
 
-// The leading number, spaces skipped and a point as separator; 120 to 32767 accepted, the seconds
-// rounded half to even while LabTem shows the decimal value; anything else leaves every setting
-// as it was (200 here, so that an accepted 120 shows).
+// The leading number, spaces skipped and a point as separator whatever the locale (an Italian one
+// writes a comma); 120 to 32767 accepted, the seconds rounded half to even while LabTem shows the
+// decimal value; anything else leaves every setting as it was (200 here, so that an accepted 120
+// shows).
 TEST_F(Form5Test, EnterParsesTheLeadingNumber) {
-  const std::vector<std::tuple<std::string, double, int16_t, std::string>> cases = {  // text, time, seconds, LabTem
-      {" 150", 150, 150, "150"},       {"150abc", 150, 150, "150"},     {"1.5e2", 150, 150, "150"},
-      {"120", 120, 120, "120"},        {"150.5", 150.5, 150, "150.5"}, {"151.5", 151.5, 152, "151.5"},
-      {"32767", 32767, 32767, "32767"}, {"abc", 0, 0, ""},               {"119.9", 0, 0, ""},
-      {"32767.5", 0, 0, ""},           {"40000", 0, 0, ""},
-  };
-  for (const auto& [text, time, seconds, shown] : cases) {
-    SCOPED_TRACE("\"" + text + "\"");
-    settings = Settings{};
-    settings.gameTime = 200;
-    labTem.caption = "200";
-    form.Form_Load();
-    form.Text1.text = text;
-    form.Text1_KeyUp(kEnter);
-    const bool accepted = time > 0;
-    EXPECT_EQ(std::tuple(settings.gameTime, labTem.caption),
-              accepted ? std::tuple(time, shown) : std::tuple(200.0, std::string("200")));
-    EXPECT_EQ(form.Label1.caption, "- Tempo partita (" + std::to_string(accepted ? seconds : 200) + "sec)");
+  // Qt sets the C locale from the environment at start, as this does.
+  for (const char* locale : {"C", "it_IT.UTF-8"}) {
+    ASSERT_TRUE(std::setlocale(LC_ALL, locale)) << locale << " is not available: scripts/setup.sh generates it";
+    ASSERT_STREQ(std::localeconv()->decimal_point, locale[0] == 'C' ? "." : ",");
+    EXPECT_EQ(leadingNumber(" 1 5 0.5 e 1x"), 1505) << locale;
+    EXPECT_EQ(leadingNumber("150,5"), 150) << locale;
+    const std::vector<std::tuple<std::string, double, int16_t, std::string>> cases = {  // text, time, seconds, LabTem
+        {" 150", 150, 150, "150"},       {"150abc", 150, 150, "150"},     {"1.5e2", 150, 150, "150"},
+        {"120", 120, 120, "120"},        {"150.5", 150.5, 150, "150.5"}, {"151.5", 151.5, 152, "151.5"},
+        {"32767", 32767, 32767, "32767"}, {"abc", 0, 0, ""},               {"119.9", 0, 0, ""},
+        {"32767.5", 0, 0, ""},           {"40000", 0, 0, ""},
+    };
+    for (const auto& [text, time, seconds, shown] : cases) {
+      SCOPED_TRACE(std::string(locale) + " \"" + text + "\"");
+      settings = Settings{};
+      settings.gameTime = 200;
+      labTem.caption = "200";
+      form.Form_Load();
+      form.Text1.text = text;
+      form.Text1_KeyUp(kEnter);
+      const bool accepted = time > 0;
+      EXPECT_EQ(std::tuple(settings.gameTime, labTem.caption),
+                accepted ? std::tuple(time, shown) : std::tuple(200.0, std::string("200")));
+      EXPECT_EQ(form.Label1.caption, "- Tempo partita (" + std::to_string(accepted ? seconds : 200) + "sec)");
+    }
   }
+  std::setlocale(LC_ALL, "C");
 }
 
 // Any key, a modifier or an arrow too, disables OK and shows the hint until a valid Enter; a refused

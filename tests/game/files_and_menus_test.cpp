@@ -42,12 +42,29 @@ TEST_F(GameTest, SaveDuringAndAfterAGame) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2);
 }
 
-TEST_F(GameTest, FailingSaveNamesTheFile) {
+// A save or an open that fails says so in Italian, with the file and the cause, under a warning
+// icon; the game goes on unchanged.
+TEST_F(GameTest, FailingSaveOrOpenNamesTheFileAndTheCause) {
   startKnownGame();
-  platform.saveAnswer = (dir / "manca" / "partita.txt").string();
-  form.mSave_Click();
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_NE(platform.messages[0].first.find(platform.saveAnswer), std::string::npos);
+  std::filesystem::create_directory(dir / "cartella");
+  for (const auto& [path, cause] : {std::pair{dir / "manca" / "partita.txt", "la cartella non esiste"},
+                                    {dir / "cartella", "il nome è quello di una cartella"}}) {
+    platform.saveAnswer = path.string();
+    form.mSave_Click();
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_EQ(platform.messages.back(),
+              std::pair("Impossibile salvare il file " + path.string() + ": " + cause + ".",
+                        std::string("Salvataggio non riuscito")));
+  }
+  platform.openAnswer = (dir / "sparito.txt").string();
+  form.mApri_Click();
+  ASSERT_EQ(platform.messages.size(), 3u);
+  EXPECT_EQ(platform.messages.back(),
+            std::pair("Impossibile aprire il file " + platform.openAnswer + ": il file non esiste.",
+                      std::string("Apertura non riuscita")));
+  EXPECT_EQ(platform.messageIcons, std::vector<MessageIcon>(3, MessageIcon::Warning));
+  EXPECT_EQ(form.state.board, boardOf(kBoard));
+  EXPECT_TRUE(form.cmdSave.enabled);
 }
 
 TEST_F(GameTest, OpenStartsAGameOnTheStoredGridAgainstItsResult) {
@@ -65,20 +82,25 @@ TEST_F(GameTest, OpenStartsAGameOnTheStoredGridAgainstItsResult) {
   EXPECT_TRUE(form.labGara.visible);
   EXPECT_EQ(form.LabTem.caption, "150");
   EXPECT_EQ(form.LabPun.caption, "");
-  EXPECT_EQ(form.state.board, boardOf("CASAPORTENTALUM-"));  // lower case: an undealt die
-  EXPECT_EQ(form.imgH[7].letterIndex, letterIndex('C'));
+  EXPECT_EQ(form.state.board, boardOf(kBoard));  // lower case reads as its capital
+  EXPECT_EQ(form.imgH[28].letterIndex, letterIndex('I'));
   EXPECT_TRUE(form.Timer2.enabled);
   EXPECT_TRUE(form.cmdSave.enabled);
 
-  // A file without a result line keeps the opponent line; the next dialog starts in its folder.
-  std::ofstream(dir / "senza.txt", std::ios::binary) << "LUMIENTAPORTCASA\r\n";
+  // A file without a result line clears the opponent line, a digit shows an empty die (not the
+  // letter of the last grid), LF alone ends a line; the next dialog starts in the file's folder.
+  std::ofstream(dir / "senza.txt", std::ios::binary) << "LUMI\nENTA\nPORT\nCAS4\n";
   platform.openAnswer = (dir / "senza.txt").string();
   form.mApri_Click();
   EXPECT_EQ(platform.dialogs.back().startFolder, dir.string());
-  EXPECT_EQ(form.labGara.caption, "Gara con: 120'-57#");
-  EXPECT_EQ(form.state.board, boardOf("LUMIENTAPORTCASA"));
+  EXPECT_EQ(form.labGara.caption, "");
+  EXPECT_EQ(form.state.board, boardOf("LUMIENTAPORTCAS-"));
+  EXPECT_EQ(form.imgH[28].letterIndex, -1);
 
-  // A dealt game clears it.
+  // A dealt game clears the opponent line too.
+  platform.openAnswer = path.string();
+  form.mApri_Click();
+  EXPECT_EQ(form.labGara.caption, "Gara con: 120'-57#");
   form.cmdNew_Click();
   EXPECT_EQ(form.labGara.caption, "");
 }

@@ -105,18 +105,40 @@ TEST_F(GameTest, TickAndClickDuringTheSearchAreHandled) {
   EXPECT_EQ(form.LabPun.caption, "8");
 }
 
-TEST_F(GameTest, MenuNewGameAndOpenAreIgnoredWhileAFlowRuns) {
-  int nested = 0;
+// "Genera" and "Apri" wait while a board is dealt (a second deal inside it would take over its
+// state), but during the solution search they supersede the running game, as "Nuovo" does.
+TEST_F(GameTest, MenuNewGameAndOpenAreIgnoredDuringTheDealButSupersedeTheSearch) {
+  int ignoredAt = 0;
   platform.atYield.push_back([&] {
+    EXPECT_TRUE(form.dealing());
     form.mGen_Click();
     form.mApri_Click();
-    nested = platform.yields;
+    ignoredAt = platform.yields;
+  });
+  form.cmdNew_Click();
+  EXPECT_EQ(ignoredAt, 1);
+  EXPECT_TRUE(platform.dialogs.empty());
+  EXPECT_EQ(form.Timer2.starts, 1);
+
+  std::ofstream(dir / "gara.txt", std::ios::binary) << "LUMIXXXXXXXXXXXX\r\n'120'-3#\r\n";
+  platform.openAnswer = (dir / "gara.txt").string();
+  platform.atYield.push_back([&] {
+    EXPECT_FALSE(form.dealing());
+    form.mApri_Click();
   });
   startKnownGame();
-  EXPECT_EQ(nested, 1);
-  EXPECT_TRUE(platform.dialogs.empty());
-  EXPECT_EQ(form.Label6.caption, "***");
-  EXPECT_EQ(form.labMostra.caption, "Visualizza soluzioni (=7)");
+  ASSERT_EQ(platform.dialogs.size(), 1u);
+  // Only the opened game's results: the interrupted search added nothing.
+  EXPECT_EQ(form.ListS.items, std::vector<std::string>{"LUMI"});
+  EXPECT_EQ(form.labMostra.caption, "Visualizza soluzioni (=1)");
+  EXPECT_EQ(form.labGara.caption, "Gara con: 120'-3#");
+
+  platform.atYield.push_back([&] { form.mGen_Click(); });
+  startKnownGame();
+  EXPECT_NE(form.Label6.caption.find("/"), std::string::npos);  // a dealt game's quotas, not "***"
+  EXPECT_EQ(form.labGara.caption, "");
+  EXPECT_EQ(form.Timer2.starts, 5);
+  EXPECT_FALSE(form.flowRunning() || form.dealing());
 }
 
 TEST_F(GameTest, FineDuringAFlowOnlyEnablesNewThenANewGameSupersedesTheFlow) {

@@ -122,9 +122,9 @@ TEST(StoredResult, ParsedOnlyInTheGameFileForm) {
   }
 }
 
-// "Genera" and "Apri" (and so Ctrl+N and Ctrl+O) are off while a flow runs, as they would be
-// ignored then.
-TEST_F(SummaryTest, NewGameEntriesFollowTheFlow) {
+// "Genera" and "Apri" (and so Ctrl+N and Ctrl+O) are off while a board is dealt, as they would be
+// ignored then; during the search they are back (they supersede the search, see the new-game tests).
+TEST_F(SummaryTest, NewGameEntriesFollowTheDeal) {
   std::vector<bool> during;
   platform.atYield.push_back([&] { during = {form.mGen.enabled, form.mApri.enabled, form.cmdNew.enabled}; });
   form.cmdNew_Click();

@@ -221,6 +221,48 @@ class MainWindowTest : public QObject {
     }
   }
 
+  // An opened file shows its opponent on one line, whole however long (the font shrinks when it
+  // must), and a file without one clears the line; a die the file leaves undealt shows empty, named "Dado vuoto".
+  void openedFileShowsItsOpponentAndItsEmptyDice() {
+    Game game;
+    QLabel* labGara = game.find<QLabel>("labGara");
+    for (const auto& [bytes, shown, points] :
+         {std::tuple{writeGameFile(testing::boardOf(kBoard), true, 120, 8), "Gara con: 120'-8#", 12.0},
+          {writeGameFile(testing::boardOf(kBoard), true, 32767, 1234), "Gara con: 32767'-1234#", 0.0},
+          {writeGameFile(testing::boardOf(kBoard), true, 32767.25, 32767), "Gara con: 32767.25'-32767#", -1.0},
+          {std::string("CASA\nORTE\nLINU\nBDF4\n"), "", 12.0}}) {
+      game.write("gara.txt", bytes);
+      game.openAnswer = game.path("gara.txt");
+      game.action("mApri")->trigger();
+      QCOMPARE(labGara->text(), QString(shown));
+      QVERIFY(!labGara->wordWrap());
+      QVERIFY(QFontMetrics(labGara->font()).horizontalAdvance(labGara->text()) <= labGara->contentsRect().width());
+      if (points > 0) QCOMPARE(labGara->font().pointSizeF(), points);
+      if (points < 0) QVERIFY(labGara->font().pointSizeF() < 12);
+    }
+    QCOMPARE(game.die(28)->letterIndex(), -1);
+    QCOMPARE(game.die(28)->spokenName(), QString("Dado vuoto"));
+    QCOMPARE(game.die(27)->spokenName(), QString("F, 4 punti"));
+  }
+
+  // A new game restarts the clock's phase even while the clock runs: its first tick comes a whole
+  // second after the start. Label5 has the theme's window-text colour.
+  void aNewGameRestartsTheClockPhase() {
+    const QPalette saved = QApplication::palette();
+    QPalette theme = saved;
+    theme.setColor(QPalette::WindowText, QColor(10, 20, 30));
+    QApplication::setPalette(theme);
+    Game game;
+    QCOMPARE(textColour(game.find("Label5")), QColor(10, 20, 30));
+    QApplication::setPalette(saved);
+    game.openBoard();
+    QTest::qWait(600);
+    QVERIFY(game.window.gameClock().isActive() && game.window.gameClock().remainingTime() < 500);
+    game.click("cmdNew");
+    QVERIFY(game.window.gameClock().remainingTime() > 900);
+    QCOMPARE(game.text("LabTem"), QString("120"));
+  }
+
   // "Nuovo" and "Genera un nuovo Vocari" deal: the dice and the solutions mirror the model and the
   // clock runs; "Fine" ends the program from the button and from the menu.
   void buttonsAndMenuEntriesReachTheirHandlers() {

@@ -5,7 +5,10 @@
 
 #include "core/startup.h"
 #include "qt_test_support.h"
+#include "ui/forms/form2.h"
+#include "ui/forms/form5.h"
 #include "ui/qt/splash_window.h"
+#include "ui/qt/translations.h"
 
 namespace vocari {
 namespace {
@@ -51,10 +54,11 @@ class SecondaryWindowsTest : public QObject {
     qint64 openedAfter = -1;
     QString shownCaption;
     QRect geometry;
-    bool shown = false, paged = false;
+    bool shown = false, paged = false, icon = false;
     whenModal([&](QWidget* modal) {
       openedAfter = opening.elapsed();
       shownCaption = modal->windowTitle();
+      icon = !modal->windowIcon().isNull();
       geometry = QRect(modal->pos(), modal->size());
       auto* widget = modal->findChild<QWidget*>(content);
       shown = widget && widget->isVisible();
@@ -71,6 +75,7 @@ class SecondaryWindowsTest : public QObject {
     game.action(qPrintable(action))->trigger();  // returns once the window has closed
     QCOMPARE(shownCaption, caption);
     QVERIFY2(shown, qPrintable(content));
+    QCOMPARE(icon, action != "mInfo");  // the information window has no icon
     QVERIFY2(during < before, "the game clock stopped behind the window");
     if (content == "Listai") QVERIFY(rows > 10);
     if (action == "mDizi") {
@@ -103,6 +108,7 @@ class SecondaryWindowsTest : public QObject {
     Game game;
     int schemeWhileOpen = -1;
     QList<bool> ok;  // OK enabled after typing, after Enter; the window still open after Enter
+    QString clockWhileOpen, toolTip;
     whenModal([&](QWidget* modal) {
       auto* estate = modal->findChild<QRadioButton*>("OptAsp_1");
       QTest::mouseClick(estate, Qt::LeftButton, {}, QPoint(8, estate->height() / 2));
@@ -112,15 +118,50 @@ class SecondaryWindowsTest : public QObject {
       ok << modal->findChild<QPushButton*>("Command1")->isEnabled();
       QTest::keyClick(text1, Qt::Key_Return);  // confirms the time, does not press OK
       ok << modal->findChild<QPushButton*>("Command1")->isEnabled() << modal->isVisible();
+      clockWhileOpen = game.text("LabTem");  // the main window shows a confirmed time at once
+      toolTip = text1->toolTip();
       QTimer::singleShot(50, modal, &QWidget::close);
     });
     game.action("mOpzioni")->trigger();
     QCOMPARE(schemeWhileOpen, 1);
     QCOMPARE(ok, (QList<bool>{false, true, true}));
-    QCOMPARE(game.text("LabTem"), QStringLiteral("150.5"));
+    QCOMPARE(clockWhileOpen, QStringLiteral("150.5"));
+    QCOMPARE(toolTip, QStringLiteral("Da %1 a %2 secondi").arg(Form5::kMinGameTime).arg(Form5::kMaxGameTime));
     QCOMPARE(game.find("Sfondo_1")->geometry(), QRect(32, 40, 289, 289));
     QVERIFY(!game.window.centralWidget()->rect().intersects(game.find("Sfondo_0")->geometry()));
     QCOMPARE(game.window.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).first(), game.find("Sfondo_1"));
+  }
+
+  // Qt's own texts are Italian once the installed translation is loaded: the save dialog and the
+  // question it asks before replacing a file (the game asks for it).
+  void saveDialogAndItsReplaceQuestionAreItalian() {
+    const QString loaded = installQtItalian();
+    QVERIFY2(!loaded.isEmpty(), "qtbase_it is not installed: scripts/setup.sh installs qt6-translations-l10n");
+    QVERIFY(loaded.startsWith(QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    QTemporaryDir dir;
+    QFile(dir.filePath("gara.txt")).open(QIODevice::WriteOnly);
+    QString lookIn, question, yes;
+    whenModal([&](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      if (!dialog) return void(modal->close());
+      lookIn = dialog->findChild<QLabel*>("lookInLabel")->text();
+      whenModal([&](QWidget* ask) {  // the question opens inside accept()
+        auto* box = qobject_cast<QMessageBox*>(ask);
+        if (!box) return;
+        question = box->text();
+        yes = box->button(QMessageBox::Yes)->text();
+        box->button(QMessageBox::Yes)->click();
+      });
+      dialog->selectFile("gara.txt");
+      static_cast<QDialog*>(dialog)->accept();  // as the "Salva" button does
+    });
+    QtPlatform platform;
+    const std::string chosen =
+        platform.chooseSaveFile({"Seleziona il file in cui salvare", dir.path().toStdString(), false, true});
+    QCOMPARE(QString::fromStdString(chosen), dir.filePath("gara.txt"));
+    QCOMPARE(lookIn, QString("Cerca in:"));
+    QCOMPARE(question, QString("gara.txt esiste già.\nVuoi sostituirlo?"));
+    QCOMPARE(yes, QString("&Sì"));
   }
 
   // The top turns every 150 ms; the main window is shown while the splash is still up, then the

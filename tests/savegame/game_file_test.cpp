@@ -2,16 +2,21 @@
 // limit, unreadable files and the atomic save.
 #include "savegame/game_file.h"
 
+#include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -97,13 +102,15 @@ TEST_F(GameFileIo, ReadsOrRefusesFiles) {
       {"one line of 16", "ABCDEFGHILMNOPQR\r\n", plain},
       {"two lines of 8", "ABCDEFGH\r\nILMNOPQR\r\n", plain},
       {"lone CR ends a line", "ABCD\rEFGH\rILMN\rOPQR\r", plain},
+      {"LF alone ends a line, lower case reads as capitals", "casa\nPORT\nERIL\nMANO\n", "CASAPORTERILMANO"},
+      {"byte-order mark skipped, LF CR is two line ends", "\xEF\xBB\xBF" "ABCD\n\rEFGH\r\nILMN\nOPQR", plain},
+      {"byte-order mark inside the file counts", "ABCD\xEF\xBB\xBF\nEFGH\nILMN\nOPQR\n", nullptr},
       {"five lines of 4", kGrid + "STUV\r\n", nullptr},
       {"trailing line with a space", kGrid + " \r\n", nullptr},
       {"result line before the grid", "'120'-57#\r\n" + kGrid, plain, "120'-57#"},
       {"several result lines, last wins", "'1'-1#\r\nABCDEFGH\r\n'2'-2#\r\nILMNOPQR\r\n'3'-3#\r\n", plain, "3'-3#"},
       {"apostrophe inside a line", "AB'D\r\nEFGH\r\nILMN\r\nOPQR\r\n", "AB-DEFGHILMNOPQR"},
-      {"lower case and digits", "aBcD\r\nE1G2\r\nILMN\r\nOPq9\r\n", "-B-DE-G-ILMNOP--"},
-      {"lone LF stays in the line", "AB\nD\r\nEFGH\r\nILMN\r\nOPQR\r\n", "AB-DEFGHILMNOPQR"},
+      {"digits, accents and punctuation", "aBcD\r\nE1G2\r\nILMN\r\nOP\xe0.\r\n", "ABCDE-G-ILMNOP--"},
       {"binary", "A\0\xff\x80\r\nE\x1a" "GH\r\nIL\0N\r\n\x7fPQR"s, "A---E-GHIL-N-PQR"},
       {"empty file", "", nullptr},
       {"exactly the size limit", atLimit, plain, nines},
@@ -122,10 +129,16 @@ TEST_F(GameFileIo, ReadsOrRefusesFiles) {
   }
 }
 
-TEST_F(GameFileIo, UnreadableFilesAreRefused) {
+TEST_F(GameFileIo, UnreadableFilesAreRefusedWithTheirCause) {
   ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);  // with no writer, a plain open blocks
-  for (const fs::path& path : {dir / "missing.txt", dir, dir / "pipe", fs::path("/dev/zero")})
-    EXPECT_EQ(loadGameFile(path).error, GameFileError::CannotRead) << path;
+  using std::errc;
+  for (const auto& [path, cause] : {std::pair{dir / "missing.txt", errc::no_such_file_or_directory},
+                                    {dir, errc::is_a_directory}, {dir / "pipe", errc::invalid_argument},
+                                    {fs::path("/dev/zero"), errc::invalid_argument}}) {
+    const LoadedGameFile loaded = loadGameFile(path);
+    EXPECT_EQ(loaded.error, GameFileError::CannotRead) << path;
+    EXPECT_EQ(loaded.code, cause) << path;
+  }
 }
 
 TEST_F(GameFileIo, HugeFileIsRefusedUnread) {
@@ -171,6 +184,55 @@ TEST_F(GameFileIo, FailedSaveReportsTheStepAndLeavesNoTrace) {
   }
   EXPECT_EQ(names(dir), std::vector<std::string>{"folder"});
   EXPECT_TRUE(fs::is_empty(dir / "folder"));
+}
+
+// Runs `body` in a child process in which file permissions apply (as "nobody" when the tests run
+// as root) and returns its exit status, or -1 when it did not exit normally.
+int unprivileged(const std::function<int()>& body) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+      ::_exit(100);
+    ::_exit(body());
+  }
+  int status = 0;
+  if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
+}
+
+// A folder the player may not write to: no temporary file can be made there, so a file the player
+// may write is rewritten in place; one they may not write, or a new one, fails as before.
+TEST_F(GameFileIo, FolderNotWritableRewritesAWritableFileInPlace) {
+  const std::string old = "old contents, longer than the new ones\r\n" + kGrid;
+  write(dir / "mine.txt", old);
+  write(dir / "locked.txt", old);
+  fs::permissions(dir / "mine.txt", fs::perms(0666));
+  fs::permissions(dir / "locked.txt", fs::perms(0444));
+  fs::permissions(dir, fs::perms(0555));
+  const int status = unprivileged([&] {
+    const auto denied = [&](const char* name) {
+      const auto e = saveGameFileAtomically(dir / name, kGrid);
+      return e && e->step == SaveError::Step::CreateTemporary && e->code == std::errc::permission_denied;
+    };
+    return (saveGameFileAtomically(dir / "mine.txt", kGrid) ? 1 : 0) | (denied("locked.txt") ? 0 : 2) |
+           (denied("new.txt") ? 0 : 4);
+  });
+  fs::permissions(dir, fs::perms::owner_all);
+  EXPECT_EQ(status, 0) << "1: the writable file was not saved, 2: the locked file, 4: the new file did not fail";
+  EXPECT_EQ(read(dir / "mine.txt"), kGrid);
+  EXPECT_EQ(read(dir / "locked.txt"), old);
+  EXPECT_EQ(names(dir), (std::vector<std::string>{"locked.txt", "mine.txt"}));
+}
+
+// The causes the game's own tests cannot provoke (as root, or on this disk): the player reads them
+// in Italian, never in the system's words.
+TEST(FileErrorCause, NamesTheCommonCausesInItalian) {
+  const std::pair<int, const char*> cases[] = {
+      {EACCES, "permesso negato"},       {EPERM, "permesso negato"},   {EROFS, "il disco è di sola lettura"},
+      {ENOSPC, "il disco è pieno"},      {EDQUOT, "il disco è pieno"}, {ENAMETOOLONG, "il nome è troppo lungo"},
+      {ENOTDIR, "la cartella non esiste"}, {EIO, "errore imprevisto del sistema"}};
+  for (const auto& [code, cause] : cases)
+    EXPECT_EQ(fileErrorCause(std::error_code(code, std::system_category()), FileAction::Save), cause) << code;
 }
 
 TEST_F(GameFileIo, FailedWriteKeepsTheOldFile) {

@@ -34,8 +34,9 @@ class FakePlatform : public Platform {
     if (whileSaveDialogOpen) whileSaveDialogOpen();
     return saveAnswer;
   }
-  void messageBox(const std::string& text, const std::string& title) override {
+  void messageBox(const std::string& text, const std::string& title, MessageIcon icon) override {
     messages.emplace_back(text, title);
+    messageIcons.push_back(icon);
   }
   void showModal(ModalWindow w) override {
     modals.push_back(w);
@@ -51,6 +52,7 @@ class FakePlatform : public Platform {
   std::function<void(ModalWindow)> whileModalOpen;
   std::vector<FileDialogRequest> dialogs;
   std::vector<std::pair<std::string, std::string>> messages;
+  std::vector<MessageIcon> messageIcons;  // one per message
   std::vector<ModalWindow> modals;
 };
 

@@ -10,6 +10,9 @@
 
 namespace vocari {
 
+// A system colour: the desktop theme's colour for text on a window, resolved by the window layer.
+inline constexpr Colour kWindowTextColour = 0x80000008;
+
 // Geometry in twips (15 twips are one pixel at 96 dots per inch).
 struct Rect {
   int left = 0, top = 0, width = 0, height = 0;
@@ -95,6 +98,9 @@ struct MenuItem {
 struct Timer {
   bool enabled = false;
   int interval = 1000;
+  // Counts the times the game started the clock; at each new count the window restarts its
+  // timer, so the first tick comes one whole interval later, even if the clock was running.
+  int starts = 0;
 };
 
 }  // namespace vocari

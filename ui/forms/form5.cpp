@@ -27,6 +27,10 @@ void Form5::showGameTime() {
   Label1.caption = "- Tempo partita (" + std::to_string(seconds) + "sec)";
 }
 
+std::string Form5::text1ToolTip() {
+  return "Da " + formatNumber(kMinGameTime) + " a " + formatNumber(kMaxGameTime) + " secondi";
+}
+
 void Form5::OptAsp_Click(int index) { settings_.colourScheme = int16_t(index); }
 
 void Form5::OptMet_Click(int index) { settings_.methodIndex = int16_t(index); }

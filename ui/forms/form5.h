@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "core/game_state.h"
 #include "ui/forms/controls.h"
@@ -27,6 +28,8 @@ class Form5 {
   static constexpr int kEnterKey = 13;
   // Accepted game times, in seconds. The upper bound keeps the 16-bit copy exact.
   static constexpr double kMinGameTime = 120, kMaxGameTime = 32767;
+  // Text1's tooltip: the accepted range, "Da 120 a 32767 secondi".
+  static std::string text1ToolTip();
 
   Label Label1{.caption = "- Tempo partita (sec)"};
   Label Label2{.caption = "- Aspetto e colori:"};

@@ -14,6 +14,8 @@ struct FileDialogRequest {
   bool confirmReplace = false;  // save dialog: ask before replacing a file
 };
 
+enum class MessageIcon { Information, Warning };
+
 // The filter offered by both game-file dialogs.
 inline constexpr const char* kGameFileFilter[2][2] = {{"Files di testo (*.txt)", "*.txt"},
                                                       {"Tutti i files (*.*)", "*.*"}};
@@ -32,8 +34,8 @@ class Platform {
   // Modal file dialogs: the chosen full path, or "" when cancelled.
   virtual std::string chooseOpenFile(const FileDialogRequest& request) = 0;
   virtual std::string chooseSaveFile(const FileDialogRequest& request) = 0;
-  // A modal message box with the information icon and an OK button.
-  virtual void messageBox(const std::string& text, const std::string& title) = 0;
+  // A modal message box with that icon and an OK button.
+  virtual void messageBox(const std::string& text, const std::string& title, MessageIcon icon) = 0;
   // Opens a secondary window modally; returns when it has closed.
   virtual void showModal(ModalWindow window) = 0;
   // Ends the program.

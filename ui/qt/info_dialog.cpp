@@ -36,6 +36,8 @@ void fitLines(QLabel* label) {
 InfoDialog::InfoDialog(Form4& model, QWidget* parent) : QDialog(parent), model_(model) {
   setObjectName("Form4");
   setWindowTitle(QString::fromUtf8(Form4::kCaption));
+  // No icon: an explicitly empty one, or the window would show its parent's.
+  setWindowIcon(QIcon());
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setFixedSize(px(Form4::kClientWidth), px(Form4::kClientHeight));
   setAccessibleName(QString::fromStdString(model_.Label1.caption));

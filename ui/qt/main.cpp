@@ -9,6 +9,7 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/splash_window.h"
+#include "ui/qt/translations.h"
 
 namespace {
 
@@ -30,6 +31,8 @@ int main(int argc, char** argv) {
   // One look on every desktop; the window's colours (the yellow OK face) need a style that
   // paints buttons from the palette.
   if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
+  // Qt's dialogs and buttons speak Italian like the game; without the translation they stay English.
+  vocari::installQtItalian();
 
   vocari::Settings settings;
   vocari::RealRandom random;

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -38,6 +39,11 @@ void setForeground(QWidget* w, const QColor& c) {
   w->setPalette(p);
 }
 
+QColor foreground(Colour c) {
+  return c == kWindowTextColour ? QGuiApplication::palette().color(QPalette::WindowText) : MainWindow::colour(c);
+}
+
+// A long "Gara con: " line would wrap out of its label: it shrinks until it fits whole.
 void setShown(QWidget* w, bool visible) {
   if (w->isHidden() == visible) w->setVisible(visible);
 }
@@ -170,21 +176,25 @@ void MainWindow::applyScale(qreal scale) {
   shape1_->setOutline(Qt::black, scale);
   client_->updateGeometry();
   render();
-  fitSummaryFont();
+  fitFont(findChild<QLabel*>("LabEsito"), &form_.LabEsito);
+  fitFont(findChild<QLabel*>("labGara"), &form_.labGara);
 }
 
-void MainWindow::fitSummaryFont() {
-  auto* esito = findChild<QLabel*>("LabEsito");
+// The summary and the opponent's result always show whole: their font, scaled with the window,
+// shrinks until every line of the text fits the label's width (the summary's lines its height
+// too; the one-line opponent may overhang its label's height as its full-size font does).
+void MainWindow::fitFont(QLabel* label, const Label* model) {
   const auto row = std::find_if(std::begin(kLabels), std::end(kLabels),
-                                [](const LabelLayout& l) { return l.model == &Form1::LabEsito; });
-  QFont font = esito->font();
+                                [&](const LabelLayout& l) { return &(form_.*l.model) == model; });
+  QFont font = label->font();
   for (qreal points = row->points * scale_; points > 4; points -= 0.25) {
     font.setPointSizeF(points);
-    // Each line of the text on one line of the label.
-    const QSize need = QFontMetrics(font).boundingRect(QRect(), Qt::AlignLeft, esito->text()).size();
-    if (need.width() <= esito->contentsRect().width() && need.height() <= esito->contentsRect().height()) break;
+    const QSize need = QFontMetrics(font).boundingRect(QRect(), Qt::AlignLeft, label->text()).size();
+    if (need.width() <= label->contentsRect().width() &&
+        (model == &form_.labGara || need.height() <= label->contentsRect().height()))
+      break;
   }
-  if (esito->font() != font) esito->setFont(font);
+  if (label->font() != font) label->setFont(font);
 }
 
 void MainWindow::setScale(qreal scale) {
@@ -315,6 +325,7 @@ void MainWindow::buildControls(QWidget* client) {
     label->setFont(controlFont(Face::SansSerif, row.points, row.bold));
     place(label, row.twips, row.points);
     label->setAlignment(row.align & Qt::AlignVertical_Mask ? row.align : row.align | Qt::AlignTop);
+    if (row.model == &Form1::labGara) label->setWordWrap(false);
     if (row.border) {
       label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
       label->setIndent(2);
@@ -446,10 +457,10 @@ void MainWindow::render() {
     const QString caption = text(model->caption);
     if (label->text() != caption) {
       label->setText(caption);
-      if (model == &form_.LabEsito) fitSummaryFont();
+      if (model == &form_.LabEsito || model == &form_.labGara) fitFont(label, model);
       announceLabelChange(label);
     }
-    setForeground(label, colour(model->foreColor));
+    setForeground(label, foreground(model->foreColor));
     if (label->isEnabled() != model->enabled) label->setEnabled(model->enabled);
     setShown(label, model->visible);
   }
@@ -509,10 +520,12 @@ void MainWindow::render() {
   settleFocus();
 
   if (gameClock_.interval() != form_.Timer2.interval) gameClock_.setInterval(form_.Timer2.interval);
-  if (form_.Timer2.enabled && !gameClock_.isActive())
+  // A new game restarts the timer even while it runs: its first tick comes a whole interval later.
+  if (form_.Timer2.enabled && (!gameClock_.isActive() || form_.Timer2.starts != clockStarts_))
     gameClock_.start();
   else if (!form_.Timer2.enabled && gameClock_.isActive())
     gameClock_.stop();
+  clockStarts_ = form_.Timer2.starts;
 }
 
 bool MainWindow::playKey(QKeyEvent* event) {

@@ -99,7 +99,7 @@ class MainWindow : public QMainWindow {
   // Gives the focus back to that control once it can take it, or else to "Nuovo".
   void settleFocus();
   // The summary's font at the scale, made smaller when a long text would not fit its place.
-  void fitSummaryFont();
+  void fitFont(QLabel* label, const Label* model);
   QLabel* addLabel(QWidget* client, const char* name, Label& model);
   QPushButton* addButton(QWidget* client, const char* name, Button& model, void (Form1::*handler)());
   QAction* addMenuEntry(QMenu* menu, const char* name, const char* caption, MenuItem& model, void (Form1::*handler)());
@@ -107,6 +107,7 @@ class MainWindow : public QMainWindow {
   Form1& form_;
   QtPlatform& platform_;
   QTimer gameClock_;
+  int clockStarts_ = 0;  // Timer2.starts when gameClock_ was last started
   QWidget* client_ = nullptr;
   QPushButton* cmdNew_ = nullptr;
   QWidget* focusBeforeDisable_ = nullptr;

@@ -101,6 +101,7 @@ OptionsDialog::OptionsDialog(Form5& model, QWidget* parent) : QDialog(parent), m
   text1_->setGeometry(twipsRect(3480, 570, 855, 420));
   text1_->setFont(sansSerif(12, true));
   text1_->setAccessibleName(QStringLiteral("Tempo partita in secondi"));
+  text1_->setToolTip(QString::fromStdString(Form5::text1ToolTip()));
   text1_->installEventFilter(this);
   connect(text1_, &QLineEdit::textEdited, this, [this](const QString& t) { model_.Text1.text = t.toStdString(); });
   makeLabel(this, "Label3", model_.Label3, twipsRect(3360, 990, 975, 255), sansSerif(8.25, false), Qt::AlignHCenter);
@@ -173,6 +174,7 @@ void runOptions(Form1& form1, QWidget* parent) {
   Form5 model(form1.settings, form1.Timer2, form1.LabTem);
   model.Form_Load();
   OptionsDialog dialog(model, parent);
+  if (auto* window = qobject_cast<MainWindow*>(parent)) dialog.afterHandler = [window] { window->render(); };
   dialog.exec();
 }
 

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 
 #include "game/form1.h"
 #include "ui/forms/form5.h"
@@ -22,6 +23,10 @@ class OptionsDialog : public QDialog {
   // Copies the model into the widgets.
   void render();
 
+  // Runs after every handler: the model writes the main window's clock label, which must show a
+  // confirmed time at once.
+  std::function<void()> afterHandler;
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -31,6 +36,7 @@ class OptionsDialog : public QDialog {
   void handle(F&& handler) {
     handler();
     render();
+    if (afterHandler) afterHandler();
     if (model_.unloaded) accept();
   }
 

@@ -66,9 +66,10 @@ std::string QtPlatform::chooseSaveFile(const FileDialogRequest& request) {
   return toPath(path);
 }
 
-void QtPlatform::messageBox(const std::string& text, const std::string& title) {
-  QMessageBox box(QMessageBox::Information, QString::fromStdString(title), QString::fromStdString(text),
-                  QMessageBox::Ok, window_);
+void QtPlatform::messageBox(const std::string& text, const std::string& title, MessageIcon icon) {
+  QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
+                  QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok, window_);
+  box.setObjectName("MsgBox");
   box.exec();
 }
 

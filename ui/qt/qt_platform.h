@@ -25,7 +25,7 @@ class QtPlatform : public Platform {
   double clock() override;
   std::string chooseOpenFile(const FileDialogRequest& request) override;
   std::string chooseSaveFile(const FileDialogRequest& request) override;
-  void messageBox(const std::string& text, const std::string& title) override;
+  void messageBox(const std::string& text, const std::string& title, MessageIcon icon) override;
   void showModal(ModalWindow window) override;
   void quit(int status) override;
 
