@@ -7,6 +7,7 @@
 // is a whole word when another CR LF follows it directly.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -37,13 +38,12 @@ class DictionaryIndex {
     return n.first + rank(n.mask, sym);
   }
   // How many of the symbols in `mask` come before `sym`: the offset of sym's child from the
-  // first child. Counted in a few arithmetic steps rather than with std::popcount, which on the
-  // baseline x86-64 the package is built for is a library call, not an instruction.
-  static constexpr uint32_t rank(uint32_t mask, int sym) {
-    uint32_t x = mask & ((1u << sym) - 1);
-    x = x - ((x >> 1) & 0x55555555u);
-    x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
-    return (((x + (x >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24;
+  // first child. The count sits on the search's critical path, and on the baseline x86-64 the
+  // package is built for std::popcount is a library call, not an instruction: three lookups of
+  // nine bits each (the 27 symbols) in a table that stays in the first-level cache are faster.
+  static uint32_t rank(uint32_t mask, int sym) {
+    const uint32_t x = mask & ((1u << sym) - 1);
+    return uint32_t(kBitCount[x & 511]) + kBitCount[(x >> 9) & 511] + kBitCount[(x >> 18) & 511];
   }
   bool isTerminal(uint32_t node) const { return nodes_[node].mask & kTerminal; }
   bool empty() const { return nodes_.empty(); }
@@ -58,6 +58,11 @@ class DictionaryIndex {
   std::size_t memoryBytes() const { return nodes_.capacity() * sizeof(Node); }
 
  private:
+  static constexpr auto kBitCount = [] {
+    std::array<uint8_t, 512> t{};
+    for (std::size_t i = 0; i < t.size(); ++i) t[i] = uint8_t(std::popcount(i));
+    return t;
+  }();
   class Builder;
   static constexpr uint32_t kTerminal = 1u << 31;
   struct Node {

@@ -70,26 +70,27 @@ class Walker {
   void extend(int die, uint32_t node, uint32_t used, Key key, int depth) {
     const uint32_t mask = index_.childMask(node);
     const uint32_t first = index_.firstChild(node);
-    // The neighbours whose letter continues some dictionary line: one step for each letter that
-    // both continues the line and lies next to this die, most often none or one.
-    uint32_t next = 0;
-    for (uint32_t syms = mask & neighbourSymbols_[die]; syms; syms &= syms - 1)
-      next |= diceWith_[std::countr_zero(syms)];
-    next &= kNeighbourSet[die] & ~used;
-    // The order of the extensions does not matter: the words are sorted afterwards.
-    for (; next; next &= next - 1) {
-      const int d = std::countr_zero(next);
-      const uint32_t child = first + DictionaryIndex::rank(mask, symbol_[d]);
-      const Key k = key | (code(symbol_[d]) << shiftAt(depth + 1));
-      if (index_.isTerminal(child)) found_->push_back(k);
-      if (++descends_ == kDescendsPerYield) {
-        descends_ = 0;
-        if (yield_ && !yield_()) abandoned_ = true;
+    const uint32_t free = kNeighbourSet[die] & ~used;
+    // One step for each letter that both continues the line and lies next to this die (most
+    // often none or one), then for each free neighbour showing it. The order of the extensions
+    // does not matter: the words are sorted afterwards.
+    for (uint32_t syms = mask & neighbourSymbols_[die]; syms; syms &= syms - 1) {
+      const int sym = std::countr_zero(syms);
+      const uint32_t child = first + DictionaryIndex::rank(mask, sym);
+      const Key k = key | (code(sym) << shiftAt(depth + 1));
+      for (uint32_t dice = diceWith_[sym] & free; dice; dice &= dice - 1) {
+        if (index_.isTerminal(child)) found_->push_back(k);
+        if (++descends_ == kDescendsPerYield) {
+          descends_ = 0;
+          if (yield_ && !yield_()) abandoned_ = true;
+        }
+        if (abandoned_) return;
+        const int d = std::countr_zero(dice);
+        extend(d, child, used | (1u << d), k, depth + 1);
       }
-      if (abandoned_) return;
-      extend(d, child, used | (1u << d), k, depth + 1);
     }
   }
+
 
   const DictionaryIndex& index_;
   const SearchYield& yield_;
