@@ -31,6 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PathCase{"EastBeforeSouthEast", "CAXX" "XAXX" "XXXX" "XXXX", "CA", {7, 8}},
         PathCase{"DiagonalStep", "CXXX" "XAXX" "XXXX" "XXXX", "CA", {7, 14}},
+        PathCase{"EastBeforeWest", "ASAX" "XXXX" "XXXX" "XXXX", "SA", {8, 9}},
+        PathCase{"EarlierStartFirst", "ASAX" "XXXX" "XXXX" "XXXX", "AS", {7, 8}},
         // The top row's C only fits CASA by going back over its own A: the bottom row is taken.
         PathCase{"NoDieTwice", "CASX" "XXXX" "XXXX" "CASA", "CASA", {25, 26, 27, 28}},
         PathCase{"LastDieStarts", "XXXX" "XXXX" "XXXX" "XXSA", "AS", {28, 27}},

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "game_fixture.h"
 #include "savegame/game_file.h"
 
@@ -123,41 +125,34 @@ TEST_F(GameTest, ARefusedFileChangesNothing) {
   }
 }
 
-TEST_F(GameTest, OptionsPlaceTheChosenSeasonBehindTheBoard) {
-  EXPECT_EQ(form.Sfondo[0].left, Form1::Shape1.left);
-  EXPECT_EQ(form.Sfondo[0].top, Form1::Shape1.top);
+// Each menu entry opens its window and turns the message red, but "Guida completa" (F1 during a
+// game) leaves its colour; a viewer entry first names its document. "Opzioni" places the chosen
+// season board (Estate here) behind the dice and moves the one before out of sight.
+TEST_F(GameTest, MenuEntriesOpenTheirWindowAndSetTheMessageColour) {
   platform.whileModalOpen = [&](ModalWindow w) {
-    EXPECT_EQ(w, ModalWindow::Options);
-    settings.colourScheme = 1;
+    if (w == ModalWindow::Options) settings.colourScheme = 1;
   };
-  form.LabErr.foreColor = kBlue;
-  form.mOpzioni_Click();
-  EXPECT_EQ(form.LabErr.foreColor, kRed);
-  EXPECT_EQ(form.Sfondo[1].left, Form1::Shape1.left);
-  EXPECT_EQ(form.Sfondo[0].left, 8520);
-  EXPECT_EQ(form.Sfondo[0].top, 1200);
-  EXPECT_EQ(form.sfondoBack, 1);
-}
-
-TEST_F(GameTest, ViewerMenusSetTheDocumentAndTheMessageColour) {
   struct Entry {
     void (Form1::*handler)();
+    ModalWindow window;
     int viewerText;
     bool turnsRed;
   };
-  const Entry entries[] = {{&Form1::mDizi_Click, 0, true},
-                           {&Form1::mAcro_Click, 1, true},
-                           {&Form1::mGuida_Click, 2, false},
-                           {&Form1::mCons_Click, 3, true}};
+  const Entry entries[] = {{&Form1::mDizi_Click, ModalWindow::Viewer, 0, true},
+                           {&Form1::mAcro_Click, ModalWindow::Viewer, 1, true},
+                           {&Form1::mGuida_Click, ModalWindow::Viewer, 2, false},
+                           {&Form1::mCons_Click, ModalWindow::Viewer, 3, true},
+                           {&Form1::mInfo_Click, ModalWindow::Info, 3, true},
+                           {&Form1::mOpzioni_Click, ModalWindow::Options, 3, true}};
   for (const Entry& e : entries) {
     form.LabErr.foreColor = kBlue;
     (form.*e.handler)();
     EXPECT_EQ(settings.viewerText, e.viewerText);
     EXPECT_EQ(form.LabErr.foreColor, e.turnsRed ? kRed : kBlue);
-    EXPECT_EQ(platform.modals.back(), ModalWindow::Viewer);
+    EXPECT_EQ(platform.modals.back(), e.window);
   }
-  form.mInfo_Click();
-  EXPECT_EQ(platform.modals.back(), ModalWindow::Info);
+  EXPECT_EQ(std::tuple(form.Sfondo[1].left, form.Sfondo[1].top, form.Sfondo[0].left, form.Sfondo[0].top, form.sfondoBack),
+            std::tuple(Form1::Shape1.left, Form1::Shape1.top, 8520, 1200, 1));
 }
 
 }  // namespace

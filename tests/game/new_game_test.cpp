@@ -105,12 +105,14 @@ TEST_F(GameTest, TickAndClickDuringTheSearchAreHandled) {
   EXPECT_EQ(form.LabPun.caption, "8");
 }
 
-// "Genera" and "Apri" wait while a board is dealt (a second deal inside it would take over its
-// state), but during the solution search they supersede the running game, as "Nuovo" does.
+// "Genera" and "Apri" (and so Ctrl+N and Ctrl+O) are off and wait while a board is dealt (a
+// second deal inside it would take over its state), but during the solution search they are back
+// and supersede the running game, as "Nuovo" does.
 TEST_F(GameTest, MenuNewGameAndOpenAreIgnoredDuringTheDealButSupersedeTheSearch) {
   int ignoredAt = 0;
   platform.atYield.push_back([&] {
     EXPECT_TRUE(form.dealing());
+    EXPECT_FALSE(form.mGen.enabled || form.mApri.enabled || form.cmdNew.enabled);
     form.mGen_Click();
     form.mApri_Click();
     ignoredAt = platform.yields;
@@ -124,6 +126,7 @@ TEST_F(GameTest, MenuNewGameAndOpenAreIgnoredDuringTheDealButSupersedeTheSearch)
   platform.openAnswer = (dir / "gara.txt").string();
   platform.atYield.push_back([&] {
     EXPECT_FALSE(form.dealing());
+    EXPECT_TRUE(form.mGen.enabled && form.mApri.enabled);
     form.mApri_Click();
   });
   startKnownGame();

@@ -143,6 +143,7 @@ class PlayEdgesTest : public QObject {
     game.platform.onModal = [&](ModalWindow w) { modals.push_back(w); };
     QTest::keyClick(game.focus(), Qt::Key_F1);
     QCOMPARE(modals, std::vector<ModalWindow>{ModalWindow::Viewer});
+    QCOMPARE(game.settings.viewerText, int16_t(2));  // the help
     QTest::keyClick(game.focus(), Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(game.quits, std::vector<int>{0});
   }
@@ -256,7 +257,6 @@ class PlayEdgesTest : public QObject {
   // A screen smaller than the window: it starts scaled down to fit; a large one leaves it as is.
   void startsScaledDownOnASmallScreen() {
     Game game(false);
-    game.write("Base3.txt", dictionaryOf());
     game.window.fitToScreen(QSize(1920, 1080));
     QCOMPARE(game.window.scale(), 1.0);
     game.window.fitToScreen(QSize(640, 400));
