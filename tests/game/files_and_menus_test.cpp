@@ -1,5 +1,6 @@
 #include <tuple>
 
+#include "core/startup.h"
 #include "game_fixture.h"
 #include "savegame/game_file.h"
 
@@ -8,17 +9,12 @@ using namespace vocari::testing;
 
 namespace {
 
-std::string slurp(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 TEST_F(GameTest, SaveDuringAndAfterAGame) {
   startKnownGame();
   const auto path = dir / "partita.txt";
   platform.saveAnswer = path.string();
   form.cmdSave_Click();
-  EXPECT_EQ(slurp(path), "CASA\r\nPORT\r\nENTA\r\nLUMI\r\n");
+  EXPECT_EQ(readWholeFile(path.string(), 1 << 20), "CASA\r\nPORT\r\nENTA\r\nLUMI\r\n");
   ASSERT_EQ(platform.dialogs.size(), 1u);
   EXPECT_EQ(platform.dialogs[0].title, "Seleziona il file in cui salvare");
   EXPECT_TRUE(platform.dialogs[0].confirmReplace);
@@ -31,7 +27,7 @@ TEST_F(GameTest, SaveDuringAndAfterAGame) {
     while (form.Timer2.enabled) form.Timer2_Timer();
   };
   form.mSave_Click();
-  EXPECT_EQ(slurp(path), "CASA\r\nPORT\r\nENTA\r\nLUMI\r\n'120'-8#\r\n");
+  EXPECT_EQ(readWholeFile(path.string(), 1 << 20), "CASA\r\nPORT\r\nENTA\r\nLUMI\r\n'120'-8#\r\n");
   // A cancelled dialog (no path, or spaces only) writes nothing, not even in the current folder.
   platform.whileSaveDialogOpen = nullptr;
   for (const char* blank : {"", "   "}) {

@@ -1,5 +1,8 @@
-// The end of a game: the summary of points and words against every solution, the verdict of a
-// competition, and the found words marked among the solutions.
+// The solution list: a press on a word traces its path; at the end of a game, the summary of
+// points and words against every solution, the verdict of a competition, and the found words
+// marked among the solutions.
+#include <tuple>
+
 #include "game/game_summary.h"
 #include "game_fixture.h"
 #include "savegame/game_file.h"
@@ -8,6 +11,65 @@ using namespace vocari;
 using namespace vocari::testing;
 
 namespace {
+
+void selectWord(ListBox& list, const std::string& word) {
+  const auto it = std::find(list.items.begin(), list.items.end(), word);
+  ASSERT_NE(it, list.items.end()) << word;
+  list.selected = int(it - list.items.begin());
+}
+
+TEST_F(GameTest, PressTracesTheFirstPathAndReleaseClearsTheGrid) {
+  startKnownGame();
+  form.setLabMostraValue(1);
+  EXPECT_TRUE(form.ListS.visible);
+  EXPECT_TRUE(form.Label1.visible);
+  clickAll({25, 26});  // a word being built is discarded by the trace
+  selectWord(form.ListS, "PORTA");
+  form.ListS_MouseDown();
+  // Framed: the path's dice; a line in the trace colour from each but the last to the next.
+  const std::vector<int> path = {13, 14, 15, 16, 22};
+  EXPECT_EQ(shown(), (Shown{"", "", "", path, {13, 14, 15, 16}, false, false, false}));
+  for (std::size_t i = 0; i + 1 < path.size(); ++i) {
+    const Line& l = form.Lin[path[i]];
+    const auto [x, y] = form.dieCentre(path[i + 1]);
+    EXPECT_EQ(std::tuple(l.x2, l.y2, l.borderColor), std::tuple(x, y, kLineHighlight)) << path[i];
+  }
+  EXPECT_EQ(form.state.lineColour, kLineHighlight);
+
+  form.ListS_MouseUp();
+  const Shown cleared{"", "", "", {}, {}, false, false, false};
+  EXPECT_EQ(shown(), cleared);
+  for (int16_t p : dicePos) {
+    const Line& l = form.Lin[p];
+    EXPECT_EQ(std::tuple(l.x2, l.y2, l.borderColor), std::tuple(l.x1, l.y1, kLineRest)) << p;
+  }
+  EXPECT_EQ(form.state.lineColour, kLineRest);
+
+  // The player's own list is traced too; a press with no selection traces nothing.
+  clickAll({7, 8, 9, 10});
+  form.CmdOK_Click();
+  form.LisMie.selected = 0;
+  form.LisMie_MouseDown();
+  EXPECT_EQ(framedCount(), 4);
+  form.LisMie_MouseUp();
+  form.LisMie.selected = -1;
+  form.LisMie_MouseDown();
+  EXPECT_EQ(shown(), cleared);
+}
+
+TEST_F(GameTest, PressesBeforeTheSearchEndsAreIgnoredButReleasesClear) {
+  platform.atYield.push_back([&] { clickAll({7, 8}); });
+  platform.atYield.push_back([&] {
+    form.ListS.items = {"CASA"};
+    form.ListS.selected = 0;
+    form.ListS_MouseDown();
+    EXPECT_EQ(shown(), (Shown{"CA", "CA", "", {7, 8}, {7}, true, true, true}));
+    form.ListS_MouseUp();
+    EXPECT_EQ(shown(), (Shown{"", "", "", {}, {}, false, false, false}));
+  });
+  startKnownGame();
+  EXPECT_EQ(form.labMostra.caption, "Visualizza soluzioni (=7)");
+}
 
 class SummaryTest : public GameTest {
  protected:

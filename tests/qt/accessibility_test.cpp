@@ -79,7 +79,7 @@ class AccessibilityTest : public QObject {
   }
 
   // The end of the game: the summary is announced as a notification; in the solution list the
-  // player's words carry the description "trovata", the others none.
+  // player's words carry the description "trovata", the others none, and another colour.
   void summaryAnnouncedAndFoundWordsDescribed() {
     Game game;
     game.openBoard();
@@ -98,6 +98,10 @@ class AccessibilityTest : public QObject {
     for (int i = 0; i < list->childCount(); ++i)
       described << list->child(i)->text(QAccessible::Name) + ":" + list->child(i)->text(QAccessible::Description);
     QCOMPARE(described, (QStringList{"ARTE:", "CARTE:", "CASA:trovata", "RATE:"}));
+    // On screen the found word stands out in colour, its text unchanged.
+    ListBoxWidget* listS = game.list("ListS");
+    for (int i = 0; i < listS->count(); ++i)
+      QCOMPARE(listS->item(i)->foreground().color() != listS->palette().color(QPalette::Text), i == 2);
   }
 
   // Every label, button, check box and menu entry is named by exactly the text it shows.

@@ -232,20 +232,6 @@ class MainWindowTest : public QObject {
     for (const char* b : {"CmdOK", "levaLast", "levaAll"}) QVERIFY2(!game.button(b)->isEnabled(), b);
     QVERIFY(game.action("mOpzioni")->isEnabled());
   }
-
-  // "Nuovo" and "Genera un nuovo Vocari" deal: the dice and the solutions mirror the model and the
-  // clock runs; "Fine" ends the program from the button and from the menu.
-  void buttonsAndMenuEntriesReachTheirHandlers() {
-    for (const bool byMenu : {false, true}) {
-      Game game;
-      byMenu ? game.action("mGen")->trigger() : game.click("cmdNew");
-      for (int p : dicePos) QCOMPARE(game.die(p)->letterIndex(), letterIndex(game.form.state.board[p]));
-      QCOMPARE(game.list("ListS")->count(), game.form.ListS.listCount());
-      QVERIFY(game.window.gameClock().isActive() && game.window.gameClock().interval() == 1000);
-      byMenu ? game.action("mfine")->trigger() : game.click("cmdExit");
-      QCOMPARE(game.quits, std::vector<int>{0});
-    }
-  }
 };
 
 QTEST_MAIN(MainWindowTest)

@@ -13,17 +13,16 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "board_text.h"
+#include "core/startup.h"
 
 namespace vocari {
 namespace {
@@ -54,10 +53,7 @@ class GameFileIo : public ::testing::Test {
   }
 
   static void write(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-  static std::string read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
+  static std::string read(const fs::path& path) { return readWholeFile(path.string(), 1 << 20).value_or(""); }
   // The names in a folder: no temporary file may be left behind.
   static std::vector<std::string> names(const fs::path& folder) {
     std::vector<std::string> out;
@@ -74,7 +70,6 @@ TEST_F(GameFileIo, SaveAndLoadRoundTrip) {
     for (bool over : {false, true}) {
       SCOPED_TRACE(std::string(dice) + (over ? " over" : " running"));
       const std::string bytes = writeGameFile(boardOf(dice), over, 120, 57);
-      EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), over ? 5 : 4);
       ASSERT_FALSE(saveGameFileAtomically(dir / "game.txt", bytes).has_value());
       EXPECT_EQ(read(dir / "game.txt"), bytes);
       const LoadedGameFile loaded = loadGameFile(dir / "game.txt");
