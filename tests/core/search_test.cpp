@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 

@@ -21,7 +21,7 @@ class MainWindowTest : public QObject {
 
  private slots:
   void missingDictionaryKeepsTheWindowHidden() {
-    Game game(false);
+    Game game(nullptr);
     const auto error = game.window.start(game.dir.path().toStdString());
     QVERIFY(error && QString::fromStdString(*error).contains("Base3.txt"));
     QVERIFY(!game.window.isVisible());

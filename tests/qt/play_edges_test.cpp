@@ -13,18 +13,15 @@ namespace {
 const char* const kManyWords[] = {"CA", "AS", "SA", "CASA", "ARTE", "CARTE", "RATE", "TE",
                                   "ORA", "ORTI", "LI", "IN", "UN", "NE"};
 
-std::string dictionaryOf(std::initializer_list<const char*> extra = {}) {
+std::string manyWordsDictionary() {
   std::string text = "\r\n";
   for (const char* w : kManyWords) text += std::string(w) + "\r\n";
-  for (const char* w : extra) text += std::string(w) + "\r\n";
   return text;
 }
 
 // A game on the longer dictionary, its window active so that focus and shortcuts work.
 struct ActiveGame : Game {
-  ActiveGame() : Game(false) {
-    write("Base3.txt", dictionaryOf());
-    if (auto error = window.start(dir.path().toStdString())) qFatal("%s", error->c_str());
+  ActiveGame() : Game(manyWordsDictionary().c_str()) {
     QApplication::setActiveWindow(&window);
     if (!QTest::qWaitForWindowActive(&window)) qFatal("window not active");
   }
@@ -255,7 +252,7 @@ class PlayEdgesTest : public QObject {
 
   // A screen smaller than the window: it starts scaled down to fit; a large one leaves it as is.
   void startsScaledDownOnASmallScreen() {
-    Game game(false);
+    Game game(nullptr);
     game.window.fitToScreen(QSize(1920, 1080));
     QCOMPARE(game.window.scale(), 1.0);
     game.window.fitToScreen(QSize(640, 400));
