@@ -86,8 +86,7 @@ class AccessibilityTest : public QObject {
     game.clickDice({7, 8, 9, 10});
     game.click("CmdOK");
     events.clear();
-    while (game.form.Timer2.enabled) game.form.Timer2_Timer();
-    game.window.render();
+    game.runOutTheClock();
     QObject* esito = game.find("LabEsito");
     QCOMPARE(accessible(esito)->role(), QAccessible::Notification);
     QVERIFY(name(esito).contains("8 punti su 32 possibili, 1 parola su 4"));

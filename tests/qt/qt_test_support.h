@@ -72,6 +72,13 @@ struct Game {
     action("mApri")->trigger();
   }
 
+  // Ticks the model's clock to the end and lets the window show it.
+  void runOutTheClock() {
+    while (form.Timer2.enabled) form.Timer2_Timer();
+    window.render();
+  }
+  QWidget* focus() const { return QApplication::focusWidget(); }
+
   template <class T = QWidget>
   T* find(const QString& name) const { return window.findChild<T*>(name); }
   QString text(const char* label) const { return find<QLabel>(label)->text(); }
