@@ -44,14 +44,12 @@ TEST_F(StartUp, ReadsTheDictionaryWholeAndSetsDefaults) {
   EXPECT_EQ(state.lineColour, kLineRest);
   EXPECT_EQ(settings.methodIndex, 2);
   EXPECT_TRUE(settings.competitionPending);
-}
-
-TEST_F(StartUp, FolderEndingInSeparatorGetsNoSecondOne) {
+  // A folder ending in a separator gets no second one; an empty dictionary holds nothing.
   write("Base3.txt", "");
   EXPECT_EQ(startUp(dir.string() + "/", settings, state, dict), std::nullopt);
   EXPECT_EQ(settings.programDir, dir.string() + "/");
   EXPECT_EQ(withTrailingSeparator("/"), "/");
-  EXPECT_FALSE(dict.isPrefix("A"));  // an empty dictionary holds nothing
+  EXPECT_FALSE(dict.isPrefix("A"));
 }
 
 TEST_F(StartUp, MissingOrUnreadableDictionaryNamesFileAndFolder) {

@@ -6,16 +6,14 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <map>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "board/random_source.h"
 #include "core/number_text.h"
+#include "core/startup.h"
 #include "core/tables.h"
 #include "fake_platform.h"
 #include "game/form1.h"
@@ -23,21 +21,20 @@
 
 namespace {
 
-std::optional<std::string> readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), {});
+// A shipped document whole; empty when it cannot be read.
+std::string document(const std::string& name) {
+  return vocari::readWholeFile(std::string(VOCARI_DOCS_SOURCE_DIR) + "/" + name, 1 << 20).value_or("");
 }
 
 // The lines of a shipped document; a lone CR or LF, a last line without CR LF or an empty file fails.
 std::vector<std::string> crLfLines(const std::string& name) {
-  const auto text = readFile(std::string(VOCARI_DOCS_SOURCE_DIR) + "/" + name);
-  if (!text || text->empty()) ADD_FAILURE() << "cannot read " << name;
+  const std::string text = document(name);
+  if (text.empty()) ADD_FAILURE() << "cannot read " << name;
   std::vector<std::string> lines;
   std::size_t start = 0;
-  for (std::size_t end; text && (end = text->find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(text->substr(start, end - start));
-  if (text && start != text->size()) ADD_FAILURE() << name << ": the last line has no CR LF";
+  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  if (start != text.size()) ADD_FAILURE() << name << ": the last line has no CR LF";
   for (std::size_t n = 0; n < lines.size(); ++n)
     EXPECT_EQ(lines[n].find_first_of("\r\n"), std::string::npos) << name << " line " << n + 1 << ": lone CR or LF";
   return lines;
@@ -72,9 +69,7 @@ TEST(ShippedDocuments, AreUtf8WithCrLfOnEveryLineAndFitTheViewer) {
 }
 
 TEST(AdviceDocument, FollowsTheMarkerFormat) {
-  const auto text = readFile(std::string(VOCARI_DOCS_SOURCE_DIR) + "/VocariCons.txt");
-  ASSERT_TRUE(text);
-  EXPECT_LT(text->size(), 32764u);  // entry starts are 16-bit character positions
+  EXPECT_LT(document("VocariCons.txt").size(), 32764u);  // entry starts are 16-bit character positions
   const auto lines = crLfLines("VocariCons.txt");
   ASSERT_FALSE(lines.empty());
   EXPECT_EQ(lines.front(), "$");
@@ -99,7 +94,7 @@ TEST(AdviceDocument, FollowsTheMarkerFormat) {
 
 // Every "letter value" pair the help writes ("A 1   E 1 ...") is the game's, for all 26 letters.
 TEST(HelpDocument, GivesTheGamesLetterValues) {
-  const auto text = readFile(std::string(VOCARI_DOCS_SOURCE_DIR) + "/VocariAiuto.txt").value_or("");
+  const std::string text = document("VocariAiuto.txt");
   const auto word = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; };
   std::map<char, std::set<int>> found;
   for (std::size_t i = 0; i + 2 < text.size(); ++i)
@@ -122,7 +117,7 @@ TEST(HelpDocument, GivesTheGamesLetterValues) {
 // beeps a refusal sounds (clicked or typed).
 TEST(HelpDocument, StatesTheProgramsOwnRules) {
   std::string text;  // the help with every run of blanks and line ends made one space
-  for (char c : readFile(std::string(VOCARI_DOCS_SOURCE_DIR) + "/VocariAiuto.txt").value_or("")) {
+  for (char c : document("VocariAiuto.txt")) {
     const bool blank = std::isspace(static_cast<unsigned char>(c));
     if (!blank || (!text.empty() && text.back() != ' ')) text += blank ? ' ' : c;
   }
@@ -162,7 +157,7 @@ TEST(HelpDocument, StatesTheProgramsOwnRules) {
 // list (almost all abbreviations) is explained unless it is a plain word.
 TEST(AcronymList, ListsEveryAbbreviationOfTheWordListAndNothingElse) {
   const char* dir = std::getenv("VOCARI_DATA_DIR");
-  const auto dict = readFile(std::string(dir ? dir : "") + "/Base3.txt");
+  const auto dict = vocari::readWholeFile(std::string(dir ? dir : "") + "/Base3.txt", 1u << 30);
   ASSERT_TRUE(dict) << "VOCARI_DATA_DIR/Base3.txt cannot be read: build the word list first";
   const auto lines = crLfLines("Acronimi.txt");
   ASSERT_GT(lines.size(), 2u);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "board_text.h"
 #include "fake_platform.h"
@@ -20,6 +21,18 @@ namespace vocari::testing {
 //   L U M I     25 26 27 28
 inline constexpr const char* kBoard = "CASAPORTENTALUMI";
 inline constexpr const char* kWords[] = {"CASA", "PORTA", "CAS", "AS", "SA", "ORA", "TANTE", "LUMI", "C"};
+
+// Everything the player can see of a word being built.
+struct Shown {
+  std::string word, labelT, labErr;
+  std::vector<int> framed, lines;  // dice framed, lines shown
+  bool ok, back, all;              // "OK", "<" and "X" enabled
+  bool operator==(const Shown&) const = default;
+  friend void PrintTo(const Shown& s, std::ostream* os) {
+    *os << s.word << " | " << s.labelT << " | " << s.labErr << " | " << ::testing::PrintToString(s.framed) << " | "
+        << ::testing::PrintToString(s.lines) << " | " << s.ok << s.back << s.all;
+  }
+};
 
 class GameTest : public ::testing::Test {
  protected:
@@ -42,8 +55,17 @@ class GameTest : public ::testing::Test {
     settings.competitionPending = true;
     form.cmdNew_Click();
   }
-  void clickAll(std::initializer_list<int> positions) {
+  void clickAll(const std::vector<int>& positions) {
     for (int p : positions) form.imgh_Click(p);
+  }
+  Shown shown() const {
+    Shown s{form.state.playerWord, form.LabelT.caption, form.LabErr.caption, {}, {}, form.CmdOK.enabled,
+            form.levaLast.enabled, form.levaAll.enabled};
+    for (int16_t p : dicePos) {
+      if (form.imgH[p].borderStyle) s.framed.push_back(p);
+      if (form.Lin[p].visible) s.lines.push_back(p);
+    }
+    return s;
   }
   int framedCount() const {
     int n = 0;

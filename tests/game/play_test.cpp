@@ -1,3 +1,4 @@
+// Building words with clicks and keys, taking letters back, the refusals and the game clock.
 #include "game_fixture.h"
 
 using namespace vocari;
@@ -8,37 +9,26 @@ namespace {
 TEST_F(GameTest, ClicksAlongAPathBuildTheWordAndItsLines) {
   startKnownGame();
   form.imgh_Click(7);
-  EXPECT_EQ(form.LabelT.caption, "C");
-  EXPECT_TRUE(form.Lin[7].visible);  // a point at the die's centre
-  EXPECT_EQ(form.Lin[7].x2, form.Lin[7].x1);
-  EXPECT_FALSE(form.CmdOK.enabled);
-  EXPECT_TRUE(form.levaLast.enabled);
-  EXPECT_TRUE(form.levaAll.enabled);
+  EXPECT_EQ(shown(), (Shown{"C", "C", "", {7}, {7}, false, true, true}));
+  EXPECT_EQ(form.Lin[7].x2, form.Lin[7].x1);  // a point at the die's centre
   clickAll({8, 9, 10});
-  EXPECT_EQ(form.LabelT.caption, "CASA");
-  EXPECT_EQ(framedCount(), 4);
-  EXPECT_EQ(visibleLines(), 3);
+  const Shown casa{"CASA", "CASA", "", {7, 8, 9, 10}, {7, 8, 9}, true, true, true};
+  EXPECT_EQ(shown(), casa);
   const auto [x8, y8] = form.dieCentre(8);
-  EXPECT_EQ(form.Lin[7].x2, x8);
-  EXPECT_EQ(form.Lin[7].y2, y8);
+  EXPECT_EQ(std::pair(form.Lin[7].x2, form.Lin[7].y2), std::pair(x8, y8));
   EXPECT_EQ(x8, 600 + 1080 + 427.5f);
-  EXPECT_TRUE(form.CmdOK.enabled);
   form.CmdOK_Click();
   EXPECT_EQ(form.LisMie.items, std::vector<std::string>{"CASA"});
-  EXPECT_EQ(form.LabSol.caption, "1");
-  EXPECT_EQ(form.LabPun.caption, "8");
-  EXPECT_EQ(form.LabErr.caption, "");
+  EXPECT_EQ(form.LabSol.caption + " " + form.LabPun.caption, "1 8");
   EXPECT_EQ(platform.beeps, 0);
-  // The word stays on the grid after it is accepted.
-  EXPECT_EQ(form.LabelT.caption, "CASA");
+  EXPECT_EQ(shown(), casa);  // the word stays on the grid after it is accepted
   // Five letters score double, with the bonus in blue.
   form.levaAll_Click();
   clickAll({13, 14, 15, 16, 22});
   form.CmdOK_Click();
   EXPECT_EQ(form.LabErr.caption, "Bonus lunghezza !");
   EXPECT_EQ(form.LabErr.foreColor, kBlue);
-  EXPECT_EQ(form.LabPun.caption, "26");  // 8 + 2 * 9
-  EXPECT_EQ(form.LabSol.caption, "2");
+  EXPECT_EQ(form.LabSol.caption + " " + form.LabPun.caption, "2 26");  // 8 + 2 * 9
   // The score stops at the largest 16-bit number.
   form.levaAll_Click();
   form.state.score = 32760;
@@ -63,16 +53,10 @@ TEST_P(RefusalTable, FiveAlertsThenARedMessageAndNothingChanges) {
   form.CmdOK_Click();  // CASA accepted
   form.levaAll_Click();
   const Refusal& r = GetParam();
-  for (std::size_t i = 0; i + 1 < r.clicks.size(); ++i) form.imgh_Click(r.clicks[i]);
   const int scoreBefore = form.state.score;
-  const int beepsBefore = platform.beeps;
-  if (r.confirm) {
-    form.imgh_Click(r.clicks.back());
-    form.CmdOK_Click();
-  } else {
-    form.imgh_Click(r.clicks.back());
-  }
-  EXPECT_EQ(platform.beeps - beepsBefore, 5);
+  clickAll(r.clicks);
+  if (r.confirm) form.CmdOK_Click();
+  EXPECT_EQ(platform.beeps, 5);
   EXPECT_EQ(form.LabErr.caption, r.message);
   EXPECT_EQ(form.LabErr.foreColor, kRed);
   EXPECT_EQ(form.state.playerWord, r.wordAfter);
@@ -111,9 +95,7 @@ TEST_F(GameTest, TakingLettersBack) {
   startKnownGame();
   clickAll({7, 8, 9});
   form.imgh_Click(9);  // the last die again: removed, as "<" does
-  EXPECT_EQ(form.LabelT.caption, "CA");
-  EXPECT_EQ(form.imgH[9].borderStyle, 0);
-  EXPECT_FALSE(form.Lin[8].visible);
+  EXPECT_EQ(shown(), (Shown{"CA", "CA", "", {7, 8}, {7}, true, true, true}));
   form.imgh_Click(9);  // and picked again
   EXPECT_EQ(form.LabelT.caption, "CAS");
   form.levaLast_Click();
@@ -132,9 +114,7 @@ TEST_F(GameTest, TakingLettersBack) {
   // A double click first picks its die, then clears the whole word.
   form.imgh_Click(27);
   form.imgH_DblClick(27);
-  EXPECT_EQ(form.LabelT.caption, "");
-  EXPECT_EQ(framedCount() + visibleLines(), 0);
-  EXPECT_FALSE(form.levaAll.enabled);
+  EXPECT_EQ(shown(), (Shown{"", "", "", {}, {}, false, false, false}));
 }
 
 TEST_F(GameTest, AllSixteenDiceInOneWord) {
@@ -153,18 +133,17 @@ TEST_F(GameTest, TheClockEndsTheGameAfterGameTimeTicks) {
   clickAll({7, 8});
   form.Timer2_Timer();
   EXPECT_FALSE(form.Timer2.enabled);
-  EXPECT_EQ(form.LabTem.caption + form.LabelT.caption, "0");
-  EXPECT_EQ((std::vector<bool>{form.CmdOK.enabled, form.levaLast.enabled, form.levaAll.enabled,
-                               form.mOpzioni.enabled}),
-            (std::vector<bool>{false, false, false, true}));
-  EXPECT_EQ(framedCount(), 2);  // the word stays framed
+  EXPECT_EQ(form.LabTem.caption, "0");
+  EXPECT_TRUE(form.mOpzioni.enabled);
+  const Shown ended{"CA", "", "", {7, 8}, {7}, false, false, false};  // the word stays framed
+  EXPECT_EQ(shown(), ended);
   form.imgh_Click(28);
-  EXPECT_EQ(platform.beeps, 0);
   form.imgh_Click(9);
   form.levaAll_Click();
   form.CmdOK_Click();
-  EXPECT_EQ(framedCount(), 2);
-  EXPECT_EQ(form.state.playerWord, "CA");
+  form.typeLetter('S');
+  EXPECT_EQ(shown(), ended);
+  EXPECT_EQ(platform.beeps, 0);
   EXPECT_TRUE(form.LisMie.items.empty());
 }
 
@@ -185,6 +164,55 @@ TEST_F(GameTest, NothingHappensBeforeTheFirstGame) {
   EXPECT_EQ(platform.beeps, 0);
   form.cmdExit_Click();
   EXPECT_EQ(platform.quitStatus, 0);
+}
+
+TEST_F(GameTest, TypedWordsEqualClickedWords) {
+  //   C A S X     typing CASA: from the first C (7) only a way back over the A (8) would
+  //   X X X X     end the word, so the word moves to the C at 25.
+  //   X X X X
+  //   C A S A
+  startKnownGame("CASXXXXXXXXXCASA");
+  for (char c : std::string("casa")) form.typeLetter(c);
+  const Shown typed = shown();
+  form.levaAll_Click();
+  clickAll({25, 26, 27, 28});
+  EXPECT_EQ(typed, shown());
+  EXPECT_EQ(typed.word, "CASA");
+}
+
+TEST_F(GameTest, TypingUsesTheSecondOfTwoEqualLetters) {
+  startKnownGame("ABAXXXXXXXXXXXXX");
+  for (char c : std::string("ABA")) form.typeLetter(c);
+  EXPECT_EQ(form.state.playerWord, "ABA");
+  EXPECT_EQ(std::vector<int>(form.state.pickedPos.begin(), form.state.pickedPos.begin() + 3),
+            (std::vector<int>{7, 8, 9}));
+}
+
+TEST_F(GameTest, ALetterNoPathCanTakeIsRefused) {
+  startKnownGame();
+  form.typeLetter('C');
+  form.typeLetter('A');
+  const Shown before = shown();
+  form.typeLetter('Z');
+  EXPECT_EQ(platform.beeps, 5);
+  EXPECT_EQ(form.LabErr.caption, "Fuori zona !");
+  Shown after = shown();
+  after.labErr = before.labErr;
+  EXPECT_EQ(after, before);
+}
+
+TEST_F(GameTest, MouseAndKeyboardMixWithinOneWord) {
+  startKnownGame();
+  form.imgh_Click(10);  // the second A, picked by the mouse
+  form.typeLetter('S');
+  EXPECT_EQ(form.state.pickedPos[1], 9);
+  form.typeLetter('A');  // the clicked path is kept: S (9) then A (8)
+  EXPECT_EQ(form.state.pickedPos[2], 8);
+  form.levaLast_Click();  // Backspace
+  EXPECT_EQ(form.state.playerWord, "AS");
+  EXPECT_EQ(form.state.lastPos, 9);
+  EXPECT_EQ(std::vector<int>(form.state.pickedPos.begin(), form.state.pickedPos.begin() + 2),
+            (std::vector<int>{10, 9}));
 }
 
 }  // namespace

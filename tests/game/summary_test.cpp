@@ -1,7 +1,7 @@
-// The end of a game: the summary of points and words against every solution, the verdict of a
-// competition, the found words marked among the solutions, and the menu entries that follow a
-// running new-game flow.
-#include <map>
+// The solution list: a press on a word traces its path; at the end of a game, the summary of
+// points and words against every solution, the verdict of a competition, and the found words
+// marked among the solutions.
+#include <tuple>
 
 #include "game/game_summary.h"
 #include "game_fixture.h"
@@ -12,15 +12,63 @@ using namespace vocari::testing;
 
 namespace {
 
-// Letter values as the rules list them, kept apart from the game's own tables.
-int independentPoints(const std::string& word) {
-  static const std::map<char, int> value = {
-      {'A', 1}, {'E', 1}, {'I', 1}, {'O', 1}, {'U', 4}, {'B', 2}, {'C', 2}, {'D', 4}, {'F', 4},
-      {'G', 4}, {'L', 4}, {'M', 3}, {'N', 3}, {'P', 4}, {'R', 2}, {'S', 4}, {'T', 1}, {'V', 6},
-      {'H', 8}, {'J', 5}, {'K', 5}, {'Q', 5}, {'W', 8}, {'X', 7}, {'Y', 7}, {'Z', 8}};
-  int sum = 0;
-  for (char c : word) sum += value.at(c);
-  return word.size() >= 5 ? 2 * sum : sum;
+void selectWord(ListBox& list, const std::string& word) {
+  const auto it = std::find(list.items.begin(), list.items.end(), word);
+  ASSERT_NE(it, list.items.end()) << word;
+  list.selected = int(it - list.items.begin());
+}
+
+TEST_F(GameTest, PressTracesTheFirstPathAndReleaseClearsTheGrid) {
+  startKnownGame();
+  form.setLabMostraValue(1);
+  EXPECT_TRUE(form.ListS.visible);
+  EXPECT_TRUE(form.Label1.visible);
+  clickAll({25, 26});  // a word being built is discarded by the trace
+  selectWord(form.ListS, "PORTA");
+  form.ListS_MouseDown();
+  // Framed: the path's dice; a line in the trace colour from each but the last to the next.
+  const std::vector<int> path = {13, 14, 15, 16, 22};
+  EXPECT_EQ(shown(), (Shown{"", "", "", path, {13, 14, 15, 16}, false, false, false}));
+  for (std::size_t i = 0; i + 1 < path.size(); ++i) {
+    const Line& l = form.Lin[path[i]];
+    const auto [x, y] = form.dieCentre(path[i + 1]);
+    EXPECT_EQ(std::tuple(l.x2, l.y2, l.borderColor), std::tuple(x, y, kLineHighlight)) << path[i];
+  }
+  EXPECT_EQ(form.state.lineColour, kLineHighlight);
+
+  form.ListS_MouseUp();
+  const Shown cleared{"", "", "", {}, {}, false, false, false};
+  EXPECT_EQ(shown(), cleared);
+  for (int16_t p : dicePos) {
+    const Line& l = form.Lin[p];
+    EXPECT_EQ(std::tuple(l.x2, l.y2, l.borderColor), std::tuple(l.x1, l.y1, kLineRest)) << p;
+  }
+  EXPECT_EQ(form.state.lineColour, kLineRest);
+
+  // The player's own list is traced too; a press with no selection traces nothing.
+  clickAll({7, 8, 9, 10});
+  form.CmdOK_Click();
+  form.LisMie.selected = 0;
+  form.LisMie_MouseDown();
+  EXPECT_EQ(framedCount(), 4);
+  form.LisMie_MouseUp();
+  form.LisMie.selected = -1;
+  form.LisMie_MouseDown();
+  EXPECT_EQ(shown(), cleared);
+}
+
+TEST_F(GameTest, PressesBeforeTheSearchEndsAreIgnoredButReleasesClear) {
+  platform.atYield.push_back([&] { clickAll({7, 8}); });
+  platform.atYield.push_back([&] {
+    form.ListS.items = {"CASA"};
+    form.ListS.selected = 0;
+    form.ListS_MouseDown();
+    EXPECT_EQ(shown(), (Shown{"CA", "CA", "", {7, 8}, {7}, true, true, true}));
+    form.ListS_MouseUp();
+    EXPECT_EQ(shown(), (Shown{"", "", "", {}, {}, false, false, false}));
+  });
+  startKnownGame();
+  EXPECT_EQ(form.labMostra.caption, "Visualizza soluzioni (=7)");
 }
 
 class SummaryTest : public GameTest {
@@ -35,16 +83,10 @@ class SummaryTest : public GameTest {
   }
 };
 
-TEST_F(SummaryTest, PointsAndWordsAgainstAnIndependentSumOverTheSolutions) {
+// The seven solutions of the grid, AS, CAS, CASA, LUMI, ORA, PORTA and SA, are worth
+// 5 + 7 + 8 + 12 + 4 + 18 + 5 = 59 points.
+TEST_F(SummaryTest, PointsAndWordsAgainstEverySolution) {
   startKnownGame();
-  // The solutions of the grid, worked out by hand: TANTE is in the dictionary but not on the
-  // grid, and C is too short.
-  const std::vector<std::string> solutions = {"AS", "CAS", "CASA", "LUMI", "ORA", "PORTA", "SA"};
-  ASSERT_EQ(form.ListS.items, solutions);
-  int total = 0;
-  for (const auto& w : solutions) total += independentPoints(w);
-  ASSERT_EQ(total, 59);
-
   confirm({7, 8, 9, 10});       // CASA, 8
   confirm({13, 14, 15, 16, 22});  // PORTA, 18 with the bonus
   EXPECT_EQ(form.LabEsito.caption, "");
@@ -120,16 +162,6 @@ TEST(StoredResult, ParsedOnlyInTheGameFileForm) {
       EXPECT_EQ(std::pair(r->time, r->score), *c.result) << c.text;
     }
   }
-}
-
-// "Genera" and "Apri" (and so Ctrl+N and Ctrl+O) are off while a board is dealt, as they would be
-// ignored then; during the search they are back (they supersede the search, see the new-game tests).
-TEST_F(SummaryTest, NewGameEntriesFollowTheDeal) {
-  std::vector<bool> during;
-  platform.atYield.push_back([&] { during = {form.mGen.enabled, form.mApri.enabled, form.cmdNew.enabled}; });
-  form.cmdNew_Click();
-  EXPECT_EQ(during, (std::vector<bool>{false, false, false}));
-  EXPECT_TRUE(form.mGen.enabled && form.mApri.enabled && form.cmdNew.enabled);
 }
 
 }  // namespace

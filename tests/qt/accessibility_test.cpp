@@ -79,15 +79,14 @@ class AccessibilityTest : public QObject {
   }
 
   // The end of the game: the summary is announced as a notification; in the solution list the
-  // player's words carry the description "trovata", the others none.
+  // player's words carry the description "trovata", the others none, and another colour.
   void summaryAnnouncedAndFoundWordsDescribed() {
     Game game;
     game.openBoard();
     game.clickDice({7, 8, 9, 10});
     game.click("CmdOK");
     events.clear();
-    while (game.form.Timer2.enabled) game.form.Timer2_Timer();
-    game.window.render();
+    game.runOutTheClock();
     QObject* esito = game.find("LabEsito");
     QCOMPARE(accessible(esito)->role(), QAccessible::Notification);
     QVERIFY(name(esito).contains("8 punti su 32 possibili, 1 parola su 4"));
@@ -98,6 +97,10 @@ class AccessibilityTest : public QObject {
     for (int i = 0; i < list->childCount(); ++i)
       described << list->child(i)->text(QAccessible::Name) + ":" + list->child(i)->text(QAccessible::Description);
     QCOMPARE(described, (QStringList{"ARTE:", "CARTE:", "CASA:trovata", "RATE:"}));
+    // On screen the found word stands out in colour, its text unchanged.
+    ListBoxWidget* listS = game.list("ListS");
+    for (int i = 0; i < listS->count(); ++i)
+      QCOMPARE(listS->item(i)->foreground().color() != listS->palette().color(QPalette::Text), i == 2);
   }
 
   // Every label, button, check box and menu entry is named by exactly the text it shows.

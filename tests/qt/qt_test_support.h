@@ -42,8 +42,9 @@ struct TestPlatform final : QtPlatform {
   void showModal(ModalWindow w) override { onModal ? onModal(w) : QtPlatform::showModal(w); }
 };
 
-// A game started in `folder`, or else in a fresh folder holding the test dictionary (or nothing,
-// and then not started). The file dialogs answer openAnswer and saveAnswer; quitting is recorded.
+// A game started in `folder`, or else in a fresh folder holding `words` as its dictionary (or
+// nothing, and then not started). The file dialogs answer openAnswer and saveAnswer; quitting is
+// recorded.
 struct Game {
   QTemporaryDir dir;
   Settings settings;
@@ -55,9 +56,10 @@ struct Game {
   std::string& saveAnswer = platform.saveAnswer;
   std::vector<int>& quits = platform.quits;
 
-  explicit Game(bool dictionary = true, const std::string& folder = {}) {
-    if (!dictionary) return;
-    if (folder.empty()) write("Base3.txt", "\r\nARTE\r\nCARTE\r\nCASA\r\nRATE\r\nSERA\r\nTORO\r\n");
+  explicit Game(const char* words = "\r\nARTE\r\nCARTE\r\nCASA\r\nRATE\r\nSERA\r\nTORO\r\n",
+                const std::string& folder = {}) {
+    if (!words && folder.empty()) return;
+    if (folder.empty()) write("Base3.txt", words);
     if (auto error = window.start(folder.empty() ? dir.path().toStdString() : folder)) qFatal("%s", error->c_str());
   }
 
@@ -69,6 +71,13 @@ struct Game {
     openAnswer = path("gara.txt");
     action("mApri")->trigger();
   }
+
+  // Ticks the model's clock to the end and lets the window show it.
+  void runOutTheClock() {
+    while (form.Timer2.enabled) form.Timer2_Timer();
+    window.render();
+  }
+  QWidget* focus() const { return QApplication::focusWidget(); }
 
   template <class T = QWidget>
   T* find(const QString& name) const { return window.findChild<T*>(name); }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fuzz/checks/fuzz_checks.h"
@@ -15,38 +16,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Target {
-  const char* name;
-  Failure (*check)(std::string_view);
-};
-void PrintTo(const Target& t, std::ostream* os) { *os << t.name; }
-
-class Replay : public testing::TestWithParam<Target> {};
-
-TEST_P(Replay, EveryKeptInputPassesItsCheck) {
-  const Target& t = GetParam();
-  int replayed = 0;
-  for (const fs::path& base :
-       {fs::path(VOCARI_REGRESSIONS_DIR), fs::path(VOCARI_FUZZ_CORPUS_DIR)}) {
-    const fs::path dir = base / t.name;
-    if (!fs::is_directory(dir)) continue;
-    for (const fs::directory_entry& e : fs::directory_iterator(dir)) {
-      if (!e.is_regular_file()) continue;
-      std::ifstream in(e.path(), std::ios::binary);
-      const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-      const Failure failure = t.check(bytes);
-      EXPECT_FALSE(failure.has_value()) << e.path() << ": " << failure.value_or("");
-      ++replayed;
+TEST(Replay, EveryKeptInputPassesItsCheck) {
+  const std::pair<const char*, Failure (*)(std::string_view)> targets[] = {
+      {"game_file", checkGameFile}, {"dictionary", checkDictionary}, {"viewer", checkViewer}, {"options", checkOptions}};
+  for (const auto& [name, check] : targets) {
+    int replayed = 0;
+    for (const fs::path& base : {fs::path(VOCARI_REGRESSIONS_DIR), fs::path(VOCARI_FUZZ_CORPUS_DIR)}) {
+      const fs::path dir = base / name;
+      if (!fs::is_directory(dir)) continue;
+      for (const fs::directory_entry& e : fs::directory_iterator(dir)) {
+        if (!e.is_regular_file()) continue;
+        std::ifstream in(e.path(), std::ios::binary);
+        const Failure failure = check(std::string{std::istreambuf_iterator<char>(in), {}});
+        EXPECT_FALSE(failure.has_value()) << e.path() << ": " << failure.value_or("");
+        ++replayed;
+      }
     }
+    EXPECT_GT(replayed, 0) << "no input kept for " << name;
   }
-  EXPECT_GT(replayed, 0) << "no input kept for " << t.name;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Fuzz, Replay,
-    testing::Values(Target{"game_file", checkGameFile}, Target{"dictionary", checkDictionary},
-                    Target{"viewer", checkViewer}, Target{"options", checkOptions}),
-    [](const testing::TestParamInfo<Target>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace vocari::fuzz
