@@ -35,13 +35,6 @@ struct ExpandCase {
   std::set<std::string> forms;
 };
 
-class Expansion : public ::testing::TestWithParam<ExpandCase> {};
-
-TEST_P(Expansion, GivesExactlyTheStatedForms) {
-  const ExpandCase& c = GetParam();
-  EXPECT_EQ(expand(parse(c.aff), c.entry), c.forms);
-}
-
 const std::string kNouns =
     "SET UTF-8\n"
     "# plurals of -o nouns, as in it_IT.aff\n"
@@ -60,9 +53,8 @@ const std::string kNouns =
     "SFX T are o are\n"
     "SFX T are ava are\n";
 
-INSTANTIATE_TEST_SUITE_P(
-    Rules, Expansion,
-    ::testing::Values(
+TEST(Expansion, GivesExactlyTheStatedForms) {
+  const ExpandCase cases[] = {
         ExpandCase{"RootAloneWithoutFlags", kNouns, "casa", {"casa"}},
         ExpandCase{"StripAndAdd", kNouns, "gatto/O", {"gatto", "gatti"}},
         ExpandCase{"ConditionPicksTheRule", kNouns, "fuoco/O", {"fuoco", "fuochi"}},
@@ -103,8 +95,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "gatto/1", {"gatto", "gatti", "gatta"}},
         ExpandCase{"CrLfAndCommentsAreIgnored", "# x\r\nSFX A Y 1\r\nSFX A o i o # plural\r\n", "gatto/A",
                    {"gatto", "gatti"}},
-        ExpandCase{"UnknownFlagIsIgnored", kNouns, "gatto/Oz", {"gatto", "gatti"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+        ExpandCase{"UnknownFlagIsIgnored", kNouns, "gatto/Oz", {"gatto", "gatti"}},
+        ExpandCase{"PrefixStripUnderItsCondition", "PFX P Y 1\nPFX P s 0 s[^s]\n", "sporta/P", {"sporta", "porta"}},
+        ExpandCase{"PrefixConditionRefuses", "PFX P Y 1\nPFX P s 0 s[^s]\n", "ssa/P", {"ssa"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(expand(parse(c.aff), c.entry), c.forms) << c.name;
+}
 
 TEST(AffixFile, AliasNumbersAreCheckedAndAffixContinuationsUseThem) {
   const auto aff = parse("AF 2\nAF D\nAF E\nSFX D Y 1\nSFX D o ino/2 o\nSFX E Y 1\nSFX E o i o\n");
@@ -113,49 +109,30 @@ TEST(AffixFile, AliasNumbersAreCheckedAndAffixContinuationsUseThem) {
   EXPECT_THROW(aff.decodeFlags("D"), std::runtime_error);
 }
 
-struct BadFile {
-  const char* name;
-  std::string aff;
-};
+TEST(AffixFile, MalformedOrUnsupportedFilesAreRefused) {
+  const std::pair<const char*, std::string> files[] = {
+      {"TooFewRules", "SFX A Y 2\nSFX A o i o\n"},
+      {"RuleOfAnotherClassInside", "SFX A Y 2\nSFX A o i o\nSFX B o a o\n"},
+      {"ClassDeclaredTwice", "SFX A Y 1\nSFX A o i o\nSFX A Y 1\nSFX A o a o\n"},
+      {"BadHeader", "SFX A X 1\nSFX A o i o\n"},
+      {"UnclosedSet", "SFX A Y 1\nSFX A o i [ao\n"},
+      {"ComplexPrefixes", "COMPLEXPREFIXES\n"},
+      {"Compounding", "COMPOUNDFLAG Z\n"},
+      {"Circumfix", "CIRCUMFIX Z\n"},
+      {"Ignore", "IGNORE x\n"},
+      {"Latin1", "SET ISO8859-1\n"},
+      {"UnknownFlagType", "FLAG hex\n"},
+      {"FlagTypeAfterFlags", "SFX A Y 1\nSFX A o i o\nFLAG long\n"},
+      {"TooFewAliases", "AF 2\nAF A\nSFX A Y 1\nSFX A o i o\n"},
+  };
+  for (const auto& [name, aff] : files) EXPECT_THROW(parse(aff), std::runtime_error) << name;
+}
 
-class Malformed : public ::testing::TestWithParam<BadFile> {};
-
-TEST_P(Malformed, IsRefused) { EXPECT_THROW(parse(GetParam().aff), std::runtime_error); }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, Malformed,
-    ::testing::Values(BadFile{"TooFewRules", "SFX A Y 2\nSFX A o i o\n"},
-                      BadFile{"RuleOfAnotherClassInside", "SFX A Y 2\nSFX A o i o\nSFX B o a o\n"},
-                      BadFile{"ClassDeclaredTwice", "SFX A Y 1\nSFX A o i o\nSFX A Y 1\nSFX A o a o\n"},
-                      BadFile{"BadHeader", "SFX A X 1\nSFX A o i o\n"},
-                      BadFile{"UnclosedSet", "SFX A Y 1\nSFX A o i [ao\n"},
-                      BadFile{"ComplexPrefixes", "COMPLEXPREFIXES\n"},
-                      BadFile{"Compounding", "COMPOUNDFLAG Z\n"},
-                      BadFile{"Circumfix", "CIRCUMFIX Z\n"},
-                      BadFile{"Ignore", "IGNORE x\n"},
-                      BadFile{"Latin1", "SET ISO8859-1\n"},
-                      BadFile{"UnknownFlagType", "FLAG hex\n"},
-                      BadFile{"FlagTypeAfterFlags", "SFX A Y 1\nSFX A o i o\nFLAG long\n"},
-                      BadFile{"TooFewAliases", "AF 2\nAF A\nSFX A Y 1\nSFX A o i o\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct ClusterCase {
-  const char* text;
-  bool cluster;
-};
-
-class Clusters : public ::testing::TestWithParam<ClusterCase> {};
-
-TEST_P(Clusters, AreTheEncliticPronouns) { EXPECT_EQ(isCliticCluster(GetParam().text), GetParam().cluster); }
-
-INSTANTIATE_TEST_SUITE_P(
-    Pronouns, Clusters,
-    ::testing::Values(ClusterCase{"mi", true}, ClusterCase{"lo", true}, ClusterCase{"gli", true},
-                      ClusterCase{"ne", true}, ClusterCase{"glielo", true}, ClusterCase{"tele", true},
-                      ClusterCase{"cene", true}, ClusterCase{"mmi", true}, ClusterCase{"llo", true},
-                      ClusterCase{"mmelo", true}, ClusterCase{"ggli", false}, ClusterCase{"ssi", false},
-                      ClusterCase{"te", false}, ClusterCase{"mo", false}, ClusterCase{"i", false},
-                      ClusterCase{"", false}, ClusterCase{"issimi", false}, ClusterCase{"lolo", false}));
+TEST(EncliticFilter, ClustersAreTheEncliticPronouns) {
+  for (const char* w : {"mi", "lo", "gli", "ne", "glielo", "tele", "cene", "mmi", "llo", "mmelo"})
+    EXPECT_TRUE(isCliticCluster(w)) << w;
+  for (const char* w : {"ggli", "ssi", "te", "mo", "i", "", "issimi", "lolo"}) EXPECT_FALSE(isCliticCluster(w)) << w;
+}
 
 // A verb class built like it_IT.aff's: conjugation endings, some of which look like a single
 // pronoun, beside the families of pronouns the filter must take out.
@@ -238,20 +215,6 @@ TEST(EncliticFilter, NeedsAFamilyWithAnObjectPronoun) {
   auto pair = parse("SFX V Y 3\nSFX V re 0 ere\nSFX V re lo ere\nSFX V re ci ere\n");
   EXPECT_EQ(markEncliticRules(pair), 0);
   EXPECT_EQ(markEncliticRules(pair, 2), 2);
-}
-
-TEST(RuleApplication, StripAndConditionAreCheckedTogether) {
-  const auto aff = parse("SFX A Y 1\nSFX A are o [^c]are\nPFX P Y 1\nPFX P s 0 s[^s]\n");
-  const AffixRule& sfx = aff.classes.at('A').rules[0];
-  const AffixRule& pfx = aff.classes.at('P').rules[0];
-  EXPECT_TRUE(ruleApplies(sfx, false, "portare"));
-  EXPECT_FALSE(ruleApplies(sfx, false, "cercare"));  // [^c]
-  EXPECT_FALSE(ruleApplies(sfx, false, "are"));      // nothing left
-  EXPECT_FALSE(ruleApplies(sfx, false, "portere"));
-  EXPECT_EQ(applyRule(sfx, false, "portare"), "porto");
-  EXPECT_TRUE(ruleApplies(pfx, true, "sporta"));
-  EXPECT_FALSE(ruleApplies(pfx, true, "ssa"));
-  EXPECT_EQ(applyRule(pfx, true, "sporta"), "porta");
 }
 
 }  // namespace
