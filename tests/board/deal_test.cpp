@@ -311,15 +311,5 @@ TEST(RealDeals, KeepEveryRuleOfTheirMethodOrStopWhenSuperseded) {
   }
 }
 
-TEST(Deal, UnknownMethodsDealNothing) {
-  for (int method : {-1, 3}) {
-    ScriptedRandom src;  // a draw would fail the test
-    GameState s = withQuotas(6, 1);
-    EXPECT_TRUE(deal(method, s, src, DealHooks{})) << method;
-    EXPECT_EQ(s.board, emptyBoard()) << method;
-    EXPECT_EQ(src.events, "") << method;
-  }
-}
-
 }  // namespace
 }  // namespace vocari::testing
