@@ -36,6 +36,9 @@ inline constexpr std::array<int16_t, 8> dirOffset = {1, 7, 6, 5, -1, -7, -6, -5}
 // The mark of a die that has not been dealt.
 inline constexpr char kUndealt = '-';
 
+// The capital of a lower-case a-z; any other character as it is.
+constexpr char toCapital(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
+
 constexpr bool isDiePos(int p) {
   const int row = p / 6, col = p % 6;
   return p >= 0 && p < kCells && row >= 1 && row <= 4 && col >= 1 && col <= 4;

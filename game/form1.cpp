@@ -72,6 +72,15 @@ void Form1::resetPathLine(int p) {
   Lin[p].visible = false;
 }
 
+void Form1::clearBoard() {
+  for (int16_t p : dicePos) {
+    state.board[p] = kUndealt;
+    imgH[p].borderStyle = 0;
+    resetPathLine(p);
+    Lin[p].borderColor = state.lineColour;
+  }
+}
+
 void Form1::refuse(const std::string& message) {
   for (int i = 0; i < 5; ++i) platform_.beep();
   LabErr.caption = message;

@@ -67,7 +67,7 @@ class Form1 {
   std::array<Line, kCells> Lin;
   // The menu entries.
   // The shortcuts of the Qt window follow these entries' enabled state (Ctrl+O, Ctrl+N, Ctrl+S,
-  // Ctrl+Q, F1). "Apri" and "Genera" are disabled while a new-game flow runs, as they would
+  // Ctrl+Q, F1). "Apri" and "Genera" are disabled while a board is being dealt, as they would
   // be ignored then.
   MenuItem mApri;     // File > "Apri un file Vocari"
   MenuItem mGen;      // File > "Genera un nuovo Vocari": as "Nuovo"
@@ -129,6 +129,8 @@ class Form1 {
 
  private:
   void resetPathLine(int p);
+  // Every die undealt and unframed, every path line at rest.
+  void clearBoard();
   void pressOnList(const ListBox& list);
   void releaseList();
   void showWordPath();

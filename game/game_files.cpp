@@ -7,6 +7,7 @@
 
 #include "savegame/game_file.h"
 #include "game/form1.h"
+#include "game/game_summary.h"
 
 namespace vocari {
 
@@ -76,21 +77,18 @@ void Form1::mApri_Click() {
   }
   // A file without a result clears the opponent line: a stale opponent beside another grid
   // would be a false challenge.
-  labGara.caption = loaded.contents.resultText ? "Gara con: " + *loaded.contents.resultText : "";
+  labGara.caption = loaded.contents.resultText ? kCompetitionPrefix + *loaded.contents.resultText : "";
   cmdSave.enabled = false;
   mSave.enabled = false;
 
-  for (int16_t p : dicePos) {
-    state.board[p] = kUndealt;
-    imgH[p].letterIndex = -1;  // a die the file leaves undealt shows empty, not the last grid's letter
-    imgH[p].borderStyle = 0;
-    resetPathLine(p);
-    Lin[p].borderColor = state.lineColour;
-  }
+  clearBoard();
   for (int i = 0; i < kDice; ++i) {
     const int p = gridCharPosition(i);
     const int j = letterIndex(loaded.board[p]);
-    if (j >= 0) setDieLetter(p, j);
+    if (j >= 0)
+      setDieLetter(p, j);
+    else
+      imgH[p].letterIndex = -1;  // a die the file leaves undealt shows empty, not the last grid's letter
   }
   settings.competitionPending = true;
   cmdNew_Click();

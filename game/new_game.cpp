@@ -61,12 +61,7 @@ void Form1::cmdNew_Click() {
     labGara.visible = true;
   } else {
     labGara.caption = "";
-    for (int16_t p : dicePos) {
-      state.board[p] = kUndealt;
-      imgH[p].borderStyle = 0;
-      resetPathLine(p);
-      Lin[p].borderColor = state.lineColour;
-    }
+    clearBoard();
     drawQuotas(state, random_);
     Label6.caption = std::to_string(state.vowelQuota) + "/" + std::to_string(state.consonantQuota) +
                      "/" + std::to_string(state.rareQuota);

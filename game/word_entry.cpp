@@ -87,7 +87,7 @@ void Form1::levaAll_Click() {
 void Form1::typeLetter(char letter) {
   LabErr.foreColor = kRed;
   if (!Timer2.enabled) return;
-  if (letter >= 'a' && letter <= 'z') letter = char(letter - 'a' + 'A');
+  letter = toCapital(letter);
 
   if (state.pickedCount > 0) {
     for (int16_t d : dirOffset) {

@@ -129,8 +129,7 @@ std::optional<Board> gridToBoard(std::string_view gridText) {
   if (gridText.size() != static_cast<std::size_t>(kDice)) return std::nullopt;
   Board board = emptyBoard();
   for (int i = 0; i < kDice; ++i) {
-    char c = gridText[static_cast<std::size_t>(i)];
-    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+    const char c = toCapital(gridText[static_cast<std::size_t>(i)]);
     board[gridCharPosition(i)] = letterIndex(c) >= 0 ? c : kUndealt;
   }
   return board;

@@ -102,7 +102,9 @@ TEST(SearchDifferential, ShippedWordListAgreesWithStepByStepWalk) {
         b, [&](std::string_view w) { return d.isPrefix(w); },
         [&](std::string_view w) { return d.isWord(w); });
     ASSERT_EQ(got, want) << "round " << round;
-    if (round == 0) ASSERT_EQ(got, literal(b, text));  // a whole board searched on the text itself
+    if (round == 0) {
+      ASSERT_EQ(got, literal(b, text));  // a whole board searched on the text itself
+    }
     total += got.size();
     // Every solution lies on the board along the path the trace shows.
     for (const auto& w : got) {

@@ -43,7 +43,6 @@ QColor foreground(Colour c) {
   return c == kWindowTextColour ? QGuiApplication::palette().color(QPalette::WindowText) : MainWindow::colour(c);
 }
 
-// A long "Gara con: " line would wrap out of its label: it shrinks until it fits whole.
 void setShown(QWidget* w, bool visible) {
   if (w->isHidden() == visible) w->setVisible(visible);
 }
