@@ -25,7 +25,6 @@ void ListBoxWidget::setEntries(const std::vector<std::string>& entries) {
     if (std::equal(entries_.begin() + at, entries_.end(), entries.begin() + at + 1)) {
       insertItem(int(at), QString::fromStdString(entries[at]));
       entries_ = entries;
-      marks_.insert(marks_.begin() + std::ptrdiff_t(std::min(at, marks_.size())), false);
       newest_ = int(at);
       scrollToItem(item(newest_));
       return;
@@ -37,7 +36,6 @@ void ListBoxWidget::setEntries(const std::vector<std::string>& entries) {
   for (const auto& e : entries) items << QString::fromStdString(e);
   addItems(items);
   entries_ = entries;
-  marks_.assign(entries.size(), false);
   newest_ = -1;
 }
 
@@ -50,12 +48,12 @@ void ListBoxWidget::setMarks(const std::vector<bool>& marks) {
     entry->setData(Qt::ForegroundRole, marked ? QVariant(kMarkedText) : QVariant());
     entry->setData(Qt::BackgroundRole, marked ? QVariant(kMarkedBack) : QVariant());
     entry->setData(Qt::AccessibleDescriptionRole, marked ? QVariant(QString(kMarkedDescription)) : QVariant());
-    marks_[std::size_t(row)] = marked;
   }
 }
 
+// An entry is marked exactly when it carries the description screen readers hear.
 bool ListBoxWidget::isMarked(int row) const {
-  return row >= 0 && std::size_t(row) < marks_.size() && marks_[std::size_t(row)];
+  return row >= 0 && row < count() && item(row)->data(Qt::AccessibleDescriptionRole).isValid();
 }
 
 void ListBoxWidget::setSelectedRow(int row) {

@@ -40,7 +40,6 @@ class ListBoxWidget : public QListWidget {
 
  private:
   std::vector<std::string> entries_;
-  std::vector<bool> marks_;
   int newest_ = -1;  // the entry added last, kept in view also when the list is resized
 };
 
