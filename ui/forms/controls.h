@@ -56,7 +56,6 @@ struct ListBox {
     selected = -1;
   }
   int listCount() const { return int(items.size()); }
-  bool isMarked(int i) const { return i >= 0 && i < int(marked.size()) && marked[std::size_t(i)]; }
   std::string selectedText() const {
     return selected >= 0 && selected < listCount() ? items[selected] : std::string();
   }
