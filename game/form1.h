@@ -140,6 +140,7 @@ class Form1 {
   bool flowYield(int flow);
   void setDieLetter(int p, int letterIndex);
   void setDealing(bool dealing);
+  void setPlayControlsVisible(bool visible);
   // Fills LabEsito and marks the player's words in ListS, once the clock has run out and the
   // search has finished (whichever comes last).
   void showSummary();

@@ -31,9 +31,6 @@ void Form1::cmdNew_Click() {
   setLabMostraValue(0);
   labMostra.visible = false;
   LabTempo.visible = false;
-  Label2.visible = false;
-  Label3.visible = false;
-  Label4.visible = false;
   LisMie.clear();
   LabelT.caption = "";
   levaLast.enabled = false;
@@ -44,13 +41,7 @@ void Form1::cmdNew_Click() {
   LabPun.caption = "";
   LabErr.caption = "";
   LabEsito.caption = "";
-  LabelT.visible = false;
-  levaLast.visible = false;
-  levaAll.visible = false;
-  CmdOK.visible = false;
-  LabSol.visible = false;
-  LabPun.visible = false;
-  LisMie.visible = false;
+  setPlayControlsVisible(false);
   state.playerWord.clear();
   state.pickedCount = 0;
   state.lastPos = 0;
@@ -80,11 +71,7 @@ void Form1::cmdNew_Click() {
   platform_.repaint();
   state.searchStart = platform_.clock();
   Label6.caption += "**";
-  for (Label* l : {&Label2, &Label3, &Label4, &LabelT, &LabSol, &LabPun}) l->visible = true;
-  levaLast.visible = true;
-  levaAll.visible = true;
-  CmdOK.visible = true;
-  LisMie.visible = true;
+  setPlayControlsVisible(true);
   cmdSave.enabled = true;
   mSave.enabled = true;
   Label5.visible = false;
@@ -110,6 +97,14 @@ void Form1::cmdNew_Click() {
   flowRunning_ = false;
   // The clock ran out while the search was still going.
   if (!Timer2.enabled) showSummary();
+}
+
+// The controls of a game in play: the word being built with its buttons, the player's words
+// with their headings, count and score.
+void Form1::setPlayControlsVisible(bool visible) {
+  for (Label* l : {&Label2, &Label3, &Label4, &LabelT, &LabSol, &LabPun}) l->visible = visible;
+  for (Button* b : {&levaLast, &levaAll, &CmdOK}) b->visible = visible;
+  LisMie.visible = visible;
 }
 
 // "Genera" and "Apri" are off while a board is dealt, and only then: a second deal would take
