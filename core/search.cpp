@@ -71,6 +71,8 @@ class Walker {
     const uint32_t mask = index_.childMask(node);
     const uint32_t first = index_.firstChild(node);
     const uint32_t free = kNeighbourSet[die] & ~used;
+    // A chain over all sixteen dice has nowhere to go, and its word has no room for a letter.
+    if (free == 0) return;
     // One step for each letter that both continues the line and lies next to this die (most
     // often none or one), then for each free neighbour showing it. The order of the extensions
     // does not matter: the words are sorted afterwards.

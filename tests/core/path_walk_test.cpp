@@ -34,6 +34,7 @@ TEST(WordPath, FirstChainInReadingThenNeighbourOrder) {
       {"NoWrapBetweenRows", "XXXC" "AXXX" "XXXX" "XXXX", "CA", {}},
       {"AllSixteen", "ABCD" "EFGH" "IJKL" "MNOP", "ABCDHGFEIJKLPONM",
        {7, 8, 9, 10, 16, 15, 14, 13, 19, 20, 21, 22, 28, 27, 26, 25}},
+      {"LongerThanTheGrid", "ABCD" "EFGH" "IJKL" "MNOP", "ABCDHGFEIJKLPONMA", {}},
   };
   for (const Case& c : cases) EXPECT_EQ(wordPath(boardOf(c.board), c.word), c.path) << c.name;
 }
