@@ -10,8 +10,8 @@
 #include "board/random_source.h"
 #include "core/dictionary.h"
 #include "core/game_state.h"
-#include "ui/forms/controls.h"
-#include "ui/forms/platform.h"
+#include "forms/controls.h"
+#include "forms/platform.h"
 
 namespace vocari {
 

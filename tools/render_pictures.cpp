@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "core/tables.h"
-#include "ui/qt/pictures.h"
+#include "qt/pictures.h"
 
 namespace {
 

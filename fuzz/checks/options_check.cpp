@@ -6,7 +6,7 @@
 
 #include "core/number_text.h"
 #include "fuzz/checks/fuzz_checks.h"
-#include "ui/forms/form5.h"
+#include "forms/form5.h"
 
 namespace vocari::fuzz {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "fuzz/checks/fuzz_checks.h"
 #include "fuzz/checks/scratch.h"
-#include "ui/forms/form2.h"
+#include "forms/form2.h"
 
 namespace vocari::fuzz {
 namespace {

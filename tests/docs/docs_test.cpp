@@ -17,7 +17,7 @@
 #include "core/tables.h"
 #include "fake_platform.h"
 #include "game/form1.h"
-#include "ui/forms/form5.h"
+#include "forms/form5.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/forms/form0.h"
+#include "forms/form0.h"
 
 #include <gtest/gtest.h>
 

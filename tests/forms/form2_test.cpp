@@ -1,4 +1,4 @@
-#include "ui/forms/form2.h"
+#include "forms/form2.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/forms/form5.h"
+#include "forms/form5.h"
 
 #include <gtest/gtest.h>
 

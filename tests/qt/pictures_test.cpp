@@ -7,7 +7,7 @@
 #include <limits>
 #include <vector>
 
-#include "ui/qt/pictures.h"
+#include "qt/pictures.h"
 
 namespace vocari {
 namespace {

@@ -12,11 +12,11 @@
 #include "board_text.h"
 #include "savegame/game_file.h"
 #include "game/form1.h"
-#include "ui/qt/die_widget.h"
-#include "ui/qt/list_box_widget.h"
-#include "ui/qt/main_window.h"
-#include "ui/qt/path_lines_widget.h"
-#include "ui/qt/qt_platform.h"
+#include "qt/die_widget.h"
+#include "qt/list_box_widget.h"
+#include "qt/main_window.h"
+#include "qt/path_lines_widget.h"
+#include "qt/qt_platform.h"
 
 namespace vocari {
 

@@ -6,8 +6,8 @@
 
 #include "core/startup.h"
 #include "qt_test_support.h"
-#include "ui/qt/splash_window.h"
-#include "ui/qt/translations.h"
+#include "qt/splash_window.h"
+#include "qt/translations.h"
 
 namespace vocari {
 namespace {

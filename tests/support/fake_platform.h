@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/forms/platform.h"
+#include "forms/platform.h"
 
 namespace vocari::testing {
 

@@ -1,0 +1,71 @@
+#include "forms/form5.h"
+
+#include <cmath>
+#include <string>
+
+#include "core/number_text.h"
+
+namespace vocari {
+
+Form5::Form5(Settings& settings, const Timer& timer2, Label& labTem)
+    : settings_(settings), timer2_(timer2), labTem_(labTem) {}
+
+void Form5::Form_Load() {
+  selectOptAsp(settings_.colourScheme);
+  showGameTime();
+  Text1.text.clear();
+  // The game time cannot be changed while a game is being timed.
+  const bool timed = timer2_.enabled;
+  Text1.enabled = !timed;
+  Label1.enabled = !timed;
+  selectOptMet(settings_.methodIndex);
+}
+
+void Form5::showGameTime() {
+  // Whole seconds; the default rounding mode sends halves to the even neighbour.
+  const long seconds = std::lround(std::nearbyint(settings_.gameTime));
+  Label1.caption = "- Tempo partita (" + std::to_string(seconds) + "sec)";
+}
+
+std::string Form5::text1ToolTip() {
+  return "Da " + formatNumber(kMinGameTime) + " a " + formatNumber(kMaxGameTime) + " secondi";
+}
+
+void Form5::OptAsp_Click(int index) { settings_.colourScheme = int16_t(index); }
+
+void Form5::OptMet_Click(int index) { settings_.methodIndex = int16_t(index); }
+
+void Form5::selectOptAsp(int index) {
+  if (index < 0 || index >= int(OptAsp.size())) return;
+  for (int i = 0; i < int(OptAsp.size()); ++i) OptAsp[i].value = i == index;
+  OptAsp_Click(index);
+}
+
+void Form5::selectOptMet(int index) {
+  if (index < 0 || index >= int(OptMet.size())) return;
+  for (int i = 0; i < int(OptMet.size()); ++i) OptMet[i].value = i == index;
+  OptMet_Click(index);
+}
+
+void Form5::Text1_KeyUp(int keyCode) {
+  if (!Text1.enabled) return;
+  if (keyCode != kEnterKey) {
+    Command1.enabled = false;
+    Label5.visible = true;
+    return;
+  }
+  const double number = leadingNumber(Text1.text);
+  if (!(number >= kMinGameTime && number <= kMaxGameTime)) return;
+  settings_.gameTime = number;
+  labTem_.caption = formatNumber(settings_.gameTime);
+  showGameTime();
+  Text1.text.clear();
+  Label5.visible = false;
+  Command1.enabled = true;
+}
+
+void Form5::Command1_Click() { unloaded = true; }
+
+void Form5::Form_Unload() { unloaded = true; }
+
+}  // namespace vocari

@@ -1,0 +1,91 @@
+#include "qt/list_box_widget.h"
+
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+namespace vocari {
+
+ListBoxWidget::ListBoxWidget(QWidget* parent) : QListWidget(parent) {
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setUniformItemSizes(true);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The keyboard moves the selection as the mouse does.
+  connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (onSelect && row >= 0) onSelect(row);
+  });
+}
+
+void ListBoxWidget::setEntries(const std::vector<std::string>& entries) {
+  if (entries == entries_) return;
+  const QSignalBlocker blocker(this);
+  if (entries.size() == entries_.size() + 1) {
+    std::size_t at = 0;
+    while (at < entries_.size() && entries_[at] == entries[at]) ++at;
+    if (std::equal(entries_.begin() + at, entries_.end(), entries.begin() + at + 1)) {
+      insertItem(int(at), QString::fromStdString(entries[at]));
+      entries_ = entries;
+      newest_ = int(at);
+      scrollToItem(item(newest_));
+      return;
+    }
+  }
+  clear();
+  QStringList items;
+  items.reserve(int(entries.size()));
+  for (const auto& e : entries) items << QString::fromStdString(e);
+  addItems(items);
+  entries_ = entries;
+  newest_ = -1;
+}
+
+void ListBoxWidget::setMarks(const std::vector<bool>& marks) {
+  static const QColor kMarkedText(0, 100, 0), kMarkedBack(200, 240, 190);
+  for (int row = 0; row < count(); ++row) {
+    const bool marked = std::size_t(row) < marks.size() && marks[std::size_t(row)];
+    if (marked == isMarked(row)) continue;
+    QListWidgetItem* entry = item(row);
+    entry->setData(Qt::ForegroundRole, marked ? QVariant(kMarkedText) : QVariant());
+    entry->setData(Qt::BackgroundRole, marked ? QVariant(kMarkedBack) : QVariant());
+    entry->setData(Qt::AccessibleDescriptionRole, marked ? QVariant(QString(kMarkedDescription)) : QVariant());
+  }
+}
+
+// An entry is marked exactly when it carries the description screen readers hear.
+bool ListBoxWidget::isMarked(int row) const {
+  return row >= 0 && row < count() && item(row)->data(Qt::AccessibleDescriptionRole).isValid();
+}
+
+void ListBoxWidget::setSelectedRow(int row) {
+  if (row == currentRow() && (row < 0 || item(row)->isSelected())) return;
+  const QSignalBlocker blocker(this);
+  if (row >= 0 && row < count()) {
+    setCurrentRow(row);
+  } else {
+    clearSelection();
+    setCurrentRow(-1);
+  }
+}
+
+void ListBoxWidget::mousePressEvent(QMouseEvent* event) {
+  const QModelIndex under = indexAt(event->position().toPoint());
+  if (under.isValid() && onSelect) onSelect(under.row());
+  {
+    // The press selects the entry in the model above; the view's own change is not reported again.
+    const QSignalBlocker blocker(this);
+    QListWidget::mousePressEvent(event);
+  }
+  if (onPress) onPress();
+}
+
+void ListBoxWidget::resizeEvent(QResizeEvent* event) {
+  QListWidget::resizeEvent(event);
+  if (newest_ >= 0 && newest_ < count()) scrollToItem(item(newest_));
+}
+
+void ListBoxWidget::mouseReleaseEvent(QMouseEvent* event) {
+  QListWidget::mouseReleaseEvent(event);
+  if (onRelease) onRelease();
+}
+
+}  // namespace vocari

@@ -1,0 +1,571 @@
+#include "qt/main_window.h"
+#include "qt/units.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <functional>
+
+#include "qt/accessibility.h"
+#include "qt/die_widget.h"
+#include "qt/list_box_widget.h"
+#include "qt/path_lines_widget.h"
+#include "qt/picture_widget.h"
+#include "qt/pictures.h"
+#include "qt/qt_platform.h"
+#include "qt/window_style.h"
+
+namespace vocari {
+
+namespace {
+
+// The faces the window was laid out for come first; the rest are the nearest installed ones.
+void setForeground(QWidget* w, const QColor& c) {
+  if (w->palette().color(QPalette::Active, QPalette::WindowText) == c) return;
+  QPalette p = w->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive}) {
+    p.setColor(group, QPalette::WindowText, c);
+    p.setColor(group, QPalette::Text, c);
+  }
+  w->setPalette(p);
+}
+
+QColor foreground(Colour c) {
+  return c == kWindowTextColour ? QGuiApplication::palette().color(QPalette::WindowText) : MainWindow::colour(c);
+}
+
+void setShown(QWidget* w, bool visible) {
+  if (w->isHidden() == visible) w->setVisible(visible);
+}
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+bool usable(const QWidget* w) { return w && w->isEnabled() && !w->isHidden(); }
+
+// The client area: takes whatever size the window frame gives it, asks for the content's size,
+// and reports a resize.
+class ClientArea : public QWidget {
+ public:
+  using QWidget::QWidget;
+  std::function<QSize()> contentSize;
+  std::function<void()> onResize;
+  QSize sizeHint() const override { return contentSize ? contentSize() : QWidget::sizeHint(); }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QWidget::resizeEvent(event);
+    if (onResize) onResize();
+  }
+};
+
+QSize contentSize(qreal scale) { return {px(Form1::kClientWidth, scale), px(Form1::kClientHeight, scale)}; }
+
+// Layout of the labels: geometry in twips, face, size, weight, alignment, border.
+struct LabelLayout {
+  const char* name;
+  Label Form1::*model;
+  QRect twips;  // left, top, width, height
+  qreal points;
+  bool bold;
+  Qt::Alignment align;
+  bool border;
+};
+
+const LabelLayout kLabels[] = {
+    {"LabTempo", &Form1::LabTempo, {5160, 240, 2775, 255}, 9.75, false, Qt::AlignRight, false},
+    {"Label1", &Form1::Label1, {5160, 600, 2655, 255}, 9.75, false, Qt::AlignHCenter, false},
+    {"Label5", &Form1::Label5, {5160, 1920, 2865, 240}, 9.75, false, Qt::AlignLeft, false},
+    {"Label3", &Form1::Label3, {5760, 4920, 2055, 255}, 9.75, false, Qt::AlignLeft, false},
+    {"LabSol", &Form1::LabSol, {5880, 5160, 615, 375}, 9.75, true, Qt::AlignHCenter, true},
+    {"LabPun", &Form1::LabPun, {6600, 5160, 1215, 375}, 9.75, true, Qt::AlignHCenter, true},
+    {"Label2", &Form1::Label2, {5160, 5200, 735, 255}, 9.75, false, Qt::AlignLeft, false},
+    {"labGara", &Form1::labGara, {5160, 7800, 2655, 255}, 12, true, Qt::AlignLeft, false},
+    {"Label4", &Form1::Label4, {480, 5070, 2895, 255}, 9.75, false, Qt::AlignHCenter, false},
+    {"LabelT", &Form1::LabelT, {480, 5340, 2895, 375}, 9.75, true, Qt::AlignLeft, true},
+    {"LabErr", &Form1::LabErr, {2160, 6120, 2655, 375}, 9.75, true, Qt::AlignLeft, false},
+    {"Label6", &Form1::Label6, {360, 7800, 2295, 255}, 12, true, Qt::AlignLeft, false},
+    // In the free band between "OK" and the buttons below it, as wide as the board and its buttons.
+    {"LabEsito", &Form1::LabEsito, {480, 6525, 4620, 420}, 8.25, true, Qt::AlignLeft | Qt::AlignVCenter, false},
+};
+
+}  // namespace
+
+MainWindow::MainWindow(Form1& form, QtPlatform& platform, QWidget* parent)
+    : QMainWindow(parent), form_(form), platform_(platform) {
+  installAccessibleInterfaces();
+  setObjectName("Form1");
+  setWindowTitle(QString::fromUtf8(Form1::kCaption));
+  setWindowIcon(appIcon());
+
+  auto* client = new ClientArea(this);
+  client->setObjectName("client");
+  client->contentSize = [this] { return contentSize(scale_); };
+  client->setMinimumSize(contentSize(kMinScale));
+  client_ = client;
+  QPalette pal = client->palette();
+  pal.setColor(QPalette::Window, colour(Form1::kBackColor));
+  client->setPalette(pal);
+  client->setAutoFillBackground(true);
+  setCentralWidget(client);
+
+  buildControls(client);
+  buildMenu();
+  client->installEventFilter(this);
+  client->onResize = [this] { fitContentToClient(); };
+  applyScale(1);
+
+  gameClock_.setObjectName("Timer2");
+  gameClock_.setTimerType(Qt::PreciseTimer);
+  connect(&gameClock_, &QTimer::timeout, this, [this] {
+    // A tick queued just before the model stopped the clock is dropped.
+    if (!form_.Timer2.enabled) return;
+    handle([this] { form_.Timer2_Timer(); });
+  });
+
+  platform_.attach(this);
+  render();
+}
+
+MainWindow::~MainWindow() { platform_.attach(nullptr); }
+
+std::optional<std::string> MainWindow::start(const std::string& currentDir) {
+  if (auto error = form_.Form_Load(currentDir)) return error;
+  render();
+  setScale(scale_);
+  if (const QScreen* s = screen()) fitToScreen(s->availableGeometry().size());
+  show();
+  cmdNew_->setFocus(Qt::OtherFocusReason);
+  return std::nullopt;
+}
+
+void MainWindow::place(QWidget* widget, QRect twips, qreal points) {
+  placed_.push_back({widget, twips, points});
+}
+
+void MainWindow::applyScale(qreal scale) {
+  scale_ = scale;
+  const QSize content = contentSize(scale);
+  offset_ = QPoint(std::max(0, (client_->width() - content.width()) / 2),
+                   std::max(0, (client_->height() - content.height()) / 2));
+  for (const Placed& p : placed_) {
+    const QRect g = scaled(Rect{p.twips.x(), p.twips.y(), p.twips.width(), p.twips.height()}).translated(offset_);
+    if (p.widget->geometry() != g) p.widget->setGeometry(g);
+    if (p.points > 0 && p.widget->font().pointSizeF() != p.points * scale) {
+      QFont font = p.widget->font();
+      font.setPointSizeF(p.points * scale);
+      p.widget->setFont(font);
+    }
+    if (p.widget->style() == WindowStyle::instance()) p.widget->setProperty(kScaleProperty, scale);
+  }
+  for (QScrollBar* bar : {listS_->verticalScrollBar(), lisMie_->verticalScrollBar()}) {
+    bar->setProperty(kScaleProperty, scale);
+    bar->updateGeometry();
+  }
+  for (int p : dicePos) dice_[p]->setFrameWidth(DieWidget::kFrameWidth * scale);
+  lines_->setLineWidth(PathLinesWidget::kLineWidth * scale);
+  shape1_->setOutline(Qt::black, scale);
+  client_->updateGeometry();
+  render();
+  fitFont(findChild<QLabel*>("LabEsito"), &form_.LabEsito);
+  fitFont(findChild<QLabel*>("labGara"), &form_.labGara);
+}
+
+// The summary and the opponent's result always show whole: their font, scaled with the window,
+// shrinks until every line of the text fits the label's width (the summary's lines its height
+// too; the one-line opponent may overhang its label's height as its full-size font does).
+void MainWindow::fitFont(QLabel* label, const Label* model) {
+  const auto row = std::find_if(std::begin(kLabels), std::end(kLabels),
+                                [&](const LabelLayout& l) { return &(form_.*l.model) == model; });
+  QFont font = label->font();
+  for (qreal points = row->points * scale_; points > 4; points -= 0.25) {
+    font.setPointSizeF(points);
+    const QSize need = QFontMetrics(font).boundingRect(QRect(), Qt::AlignLeft, label->text()).size();
+    if (need.width() <= label->contentsRect().width() &&
+        (model == &form_.labGara || need.height() <= label->contentsRect().height()))
+      break;
+  }
+  if (label->font() != font) label->setFont(font);
+}
+
+void MainWindow::setScale(qreal scale) {
+  applyScale(std::clamp(scale, kMinScale, kMaxScale));
+  // The window fits the content exactly; the frame's resize then keeps this scale.
+  resize(contentSize(scale_) + QSize(0, menuBar()->sizeHint().height()));
+}
+
+void MainWindow::zoomIn() {
+  const auto* next = std::find_if(std::begin(kScaleSteps), std::end(kScaleSteps), [this](qreal s) { return s > scale_ + 1e-6; });
+  if (next != std::end(kScaleSteps)) setScale(*next);
+}
+
+void MainWindow::zoomOut() {
+  const auto* end = std::find_if(std::begin(kScaleSteps), std::end(kScaleSteps), [this](qreal s) { return s >= scale_ - 1e-6; });
+  if (end != std::begin(kScaleSteps)) setScale(*(end - 1));
+}
+
+void MainWindow::fitToScreen(QSize available) {
+  // The window frame is known once the window is shown; the menu bar keeps its own size.
+  const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
+  const QSize room = available - frame - QSize(0, menuBar()->sizeHint().height());
+  const qreal fit = std::min(qreal(room.width()) / px(Form1::kClientWidth), qreal(room.height()) / px(Form1::kClientHeight));
+  if (fit < scale_) setScale(fit);
+}
+
+void MainWindow::fitContentToClient() {
+  const QSize area = client_->size();
+  const qreal fit = std::clamp(std::min(qreal(area.width()) / px(Form1::kClientWidth),
+                                        qreal(area.height()) / px(Form1::kClientHeight)),
+                               kMinScale, kMaxScale);
+  // A frame within a pixel of the content keeps the scale (the window was just fitted to it).
+  const QSize current = contentSize(scale_);
+  const bool fitted = current.width() <= area.width() && current.height() <= area.height() &&
+                      std::abs(fit - scale_) * px(Form1::kClientWidth) < 1;
+  applyScale(fitted ? scale_ : fit);
+}
+
+void MainWindow::keepFocusFrom(QWidget* control) {
+  if (focusWidget() != control) return;
+  focusBeforeDisable_ = control;
+  focusTakenByFlow_ = form_.flowRunning();
+  client_->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::settleFocus() {
+  if (!focusBeforeDisable_) return;
+  if (focusWidget() != client_) {
+    focusBeforeDisable_ = nullptr;
+    return;
+  }
+  // Back to the control once it can take the focus again; when a new-game flow has ended or the
+  // game is over and the control stays off, to "Nuovo". Otherwise, during a game, the client
+  // area keeps it (the keys still play), so that Space never starts a game by surprise.
+  const bool toNew = !form_.flowRunning() && (focusTakenByFlow_ || !form_.Timer2.enabled);
+  QWidget* target = usable(focusBeforeDisable_) ? focusBeforeDisable_ : toNew && usable(cmdNew_) ? cmdNew_ : nullptr;
+  if (!target) return;
+  focusBeforeDisable_ = nullptr;
+  target->setFocus(Qt::OtherFocusReason);
+}
+
+QLabel* MainWindow::addLabel(QWidget* client, const char* name, Label& model) {
+  auto* label = new QLabel(client);
+  label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setMargin(0);
+  labels_.emplace_back(label, &model);
+  return label;
+}
+
+QPushButton* MainWindow::addButton(QWidget* client, const char* name, Button& model, void (Form1::*handler)()) {
+  auto* button = new QPushButton(client);
+  button->setObjectName(name);
+  button->setFont(controlFont(Face::SansSerif, 13.5, true));
+  button->setAutoDefault(false);
+  button->setStyle(WindowStyle::instance());
+  button->installEventFilter(this);
+  connect(button, &QPushButton::clicked, this, [this, handler] { handle([this, handler] { (form_.*handler)(); }); });
+  buttons_.emplace_back(button, &model);
+  return button;
+}
+
+void MainWindow::buildControls(QWidget* client) {
+  // Stacking order, back to front: the season backgrounds, the board outline, the dice, the path
+  // lines over them, then the other controls.
+  for (int k = 0; k < int(sfondo_.size()); ++k) {
+    auto* picture = new PictureWidget(client);
+    picture->setObjectName(QStringLiteral("Sfondo_%1").arg(k));
+    picture->setProperty("index", k);
+    picture->setSource(k, [k](QSize size, qreal dpr) { return seasonBackground(k, size, dpr); });
+    sfondo_[k] = picture;
+  }
+  const Rect& shape = Form1::Shape1;
+  shape1_ = new PictureWidget(client);
+  shape1_->setObjectName("Shape1");
+  place(shape1_, {shape.left, shape.top, shape.width, shape.height});
+  shape1_->setOutline(Qt::black);
+  // The dice sit in a transparent container over the whole client area, so their geometry stays
+  // in window coordinates; for a screen reader it is the group "Griglia", the dice in reading
+  // order.
+  auto* board = new QWidget(client);
+  board->setObjectName(kBoardAccessibleName);
+  board->setAccessibleName(kBoardAccessibleName);
+  place(board, {0, 0, Form1::kClientWidth, Form1::kClientHeight});
+  for (int p : dicePos) {
+    auto* die = new DieWidget(p, board);
+    die->onClick = [this](int pos) { handle([this, pos] { form_.imgh_Click(pos); }); };
+    die->onDoubleClick = [this](int pos) { handle([this, pos] { form_.imgH_DblClick(pos); }); };
+    dice_[p] = die;
+  }
+  lines_ = new PathLinesWidget(client);
+  lines_->setObjectName("Lin");
+  place(lines_, {0, 0, Form1::kClientWidth, Form1::kClientHeight});
+
+  // Labels.
+  QLabel* labTem = addLabel(client, "LabTem", form_.LabTem);
+  labTem->setFont(controlFont(Face::Tahoma, 14.25, true, true));
+  place(labTem, {480, 120, 975, 375}, 14.25);
+  labTem->setAlignment(Qt::AlignCenter);  // the substitute face is taller than the original one
+  labTem->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+  labTem->setAutoFillBackground(true);
+  QPalette temPalette = labTem->palette();
+  temPalette.setColor(QPalette::Window, QColor(0, 192, 0));
+  labTem->setPalette(temPalette);
+  for (const LabelLayout& row : kLabels) {
+    QLabel* label = addLabel(client, row.name, form_.*(row.model));
+    label->setFont(controlFont(Face::SansSerif, row.points, row.bold));
+    place(label, row.twips, row.points);
+    label->setAlignment(row.align & Qt::AlignVertical_Mask ? row.align : row.align | Qt::AlignTop);
+    if (row.model == &Form1::labGara) label->setWordWrap(false);
+    if (row.border) {
+      label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+      label->setIndent(2);
+    }
+  }
+
+  // The check box that shows all solutions.
+  labMostra_ = new QCheckBox(client);
+  labMostra_->setObjectName("labMostra");
+  labMostra_->setFont(controlFont(Face::SansSerif, 9.75, false));
+  labMostra_->setStyle(WindowStyle::instance());
+  labMostra_->installEventFilter(this);
+  place(labMostra_, {1920, 240, 2895, 255}, 9.75);
+  connect(labMostra_, &QCheckBox::clicked, this,
+          [this](bool checked) { handle([this, checked] { form_.setLabMostraValue(checked ? 1 : 0); }); });
+
+  // The two word lists.
+  const auto makeList = [&](const char* name, ListBox& model, QRect twips, void (Form1::*down)(),
+                            void (Form1::*up)()) {
+    auto* list = new ListBoxWidget(client);
+    list->setObjectName(name);
+    list->setFont(controlFont(Face::Courier, 14.25, true));
+    list->setStyle(WindowStyle::instance());
+    list->verticalScrollBar()->setStyle(WindowStyle::instance());
+    list->installEventFilter(this);
+    place(list, twips, 14.25);
+    ListBox* m = &model;
+    list->onSelect = [m](int row) { m->selected = row; };
+    list->onPress = [this, down] { handle([this, down] { (form_.*down)(); }); };
+    list->onRelease = [this, up] { handle([this, up] { (form_.*up)(); }); };
+    return list;
+  };
+  listS_ = makeList("ListS", form_.ListS, {5160, 840, 2715, 3360}, &Form1::ListS_MouseDown, &Form1::ListS_MouseUp);
+  lisMie_ = makeList("LisMie", form_.LisMie, {5160, 5640, 2715, 2040}, &Form1::LisMie_MouseDown,
+                     &Form1::LisMie_MouseUp);
+  // A list has no caption of its own: a screen reader names it by the heading shown above it.
+  listS_->setAccessibleName(text(form_.Label1.caption));
+  lisMie_->setAccessibleName(text(form_.Label2.caption));
+
+  // Buttons.
+  QPushButton* levaLast = addButton(client, "levaLast", form_.levaLast, &Form1::levaLast_Click);
+  place(levaLast, {3480, 5280, 615, 495}, 13.5);
+  levaLast->setToolTip("Leva ultima a dx");
+  QPushButton* levaAll = addButton(client, "levaAll", form_.levaAll, &Form1::levaAll_Click);
+  place(levaAll, {4200, 5280, 615, 495}, 13.5);
+  levaAll->setToolTip("Leva tutto");
+  QPushButton* cmdOK = addButton(client, "CmdOK", form_.CmdOK, &Form1::CmdOK_Click);
+  place(cmdOK, {480, 6000, 1335, 495}, 13.5);
+  QPalette okPalette = cmdOK->palette();
+  okPalette.setColor(QPalette::Button, QColor(255, 255, 192));
+  cmdOK->setPalette(okPalette);
+  QPushButton* cmdNew = addButton(client, "cmdNew", form_.cmdNew, &Form1::cmdNew_Click);
+  place(cmdNew, {480, 6960, 1335, 495}, 13.5);
+  cmdNew_ = cmdNew;
+  QPushButton* cmdSave = addButton(client, "cmdSave", form_.cmdSave, &Form1::cmdSave_Click);
+  place(cmdSave, {1980, 6960, 1335, 495}, 13.5);
+  QPushButton* cmdExit = addButton(client, "cmdExit", form_.cmdExit, &Form1::cmdExit_Click);
+  place(cmdExit, {3480, 6960, 1335, 495}, 13.5);
+
+  // Keyboard focus: "Nuovo", then "Fine", then the rest.
+  QWidget* order[] = {cmdNew, cmdExit, cmdSave, cmdOK, levaLast, levaAll, labMostra_, listS_, lisMie_};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  cmdNew->setFocus(Qt::OtherFocusReason);
+}
+
+QAction* MainWindow::addMenuEntry(QMenu* menu, const char* name, const char* caption, MenuItem& model,
+                               void (Form1::*handler)()) {
+  QAction* action = menu ? menu->addAction(QString::fromUtf8(caption)) : menuBar()->addAction(QString::fromUtf8(caption));
+  action->setObjectName(name);
+  connect(action, &QAction::triggered, this, [this, handler] { handle([this, handler] { (form_.*handler)(); }); });
+  actions_.emplace_back(action, &model);
+  return action;
+}
+
+void MainWindow::buildMenu() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName("menuBar");
+  const auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(name); };
+
+  QMenu* file = bar->addMenu("File");
+  file->setObjectName("mFile");
+  file->menuAction()->setObjectName("mFile");
+  // A shortcut acts only while its entry is enabled, and the entries follow the model.
+  const auto shortcut = [](QAction* action, QKeySequence keys) {
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+  };
+  shortcut(addMenuEntry(file, "mApri", "Apri un file Vocari", form_.mApri, &Form1::mApri_Click), QKeySequence(Qt::CTRL | Qt::Key_O));
+  shortcut(addMenuEntry(file, "mGen", "Genera un nuovo Vocari", form_.mGen, &Form1::mGen_Click), QKeySequence(Qt::CTRL | Qt::Key_N));
+  separator(file, "m1");
+  shortcut(addMenuEntry(file, "mSave", "Salva questo Vocari", form_.mSave, &Form1::mSave_Click), QKeySequence(Qt::CTRL | Qt::Key_S));
+  separator(file, "m3");
+  shortcut(addMenuEntry(file, "mfine", "Fine", form_.mfine, &Form1::mfine_Click), QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+  QMenu* view = bar->addMenu("Visualizza");
+  view->setObjectName("mVisu");
+  view->menuAction()->setObjectName("mVisu");
+  addMenuEntry(view, "mDizi", "Dizionario completo", form_.mDizi, &Form1::mDizi_Click);
+  addMenuEntry(view, "mAcro", "Acronimi del dizionario", form_.mAcro, &Form1::mAcro_Click);
+  // The window's scale belongs to the window alone, not to the game.
+  separator(view, "mZoomSep");
+  const auto zoom = [&](const char* name, const char* caption, QList<QKeySequence> keys, auto slot) {
+    QAction* action = view->addAction(QString::fromUtf8(caption));
+    action->setObjectName(name);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, slot);
+  };
+  zoom("mIngrandisci", "Ingrandisci", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+       [this] { zoomIn(); });
+  zoom("mRiduci", "Riduci", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { zoomOut(); });
+  zoom("mNormale", "Dimensione normale", {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { setScale(1); });
+
+  addMenuEntry(nullptr, "mOpzioni", "Opzioni", form_.mOpzioni, &Form1::mOpzioni_Click);
+
+  QMenu* help = bar->addMenu("Aiuto");
+  help->setObjectName("mAiuto");
+  help->menuAction()->setObjectName("mAiuto");
+  QAction* guide = addMenuEntry(help, "mGuida", "Guida completa", form_.mGuida, &Form1::mGuida_Click);
+  guide->setShortcut(QKeySequence(Qt::Key_F1));
+  guide->setShortcutContext(Qt::WindowShortcut);
+  addMenuEntry(help, "mCons", "Consigli", form_.mCons, &Form1::mCons_Click);
+  separator(help, "m2");
+  addMenuEntry(help, "mInfo", "Informazioni", form_.mInfo, &Form1::mInfo_Click);
+}
+
+void MainWindow::render() {
+  for (auto [label, model] : labels_) {
+    const QString caption = text(model->caption);
+    if (label->text() != caption) {
+      label->setText(caption);
+      if (model == &form_.LabEsito || model == &form_.labGara) fitFont(label, model);
+      announceLabelChange(label);
+    }
+    setForeground(label, foreground(model->foreColor));
+    if (label->isEnabled() != model->enabled) label->setEnabled(model->enabled);
+    setShown(label, model->visible);
+  }
+  for (auto [button, model] : buttons_) {
+    const QString caption = text(model->caption);
+    if (button->text() != caption) button->setText(caption);
+    if (!model->enabled || !model->visible) keepFocusFrom(button);
+    if (button->isEnabled() != model->enabled) button->setEnabled(model->enabled);
+    setShown(button, model->visible);
+  }
+  {
+    const QSignalBlocker blocker(labMostra_);
+    const QString caption = text(form_.labMostra.caption);
+    if (labMostra_->text() != caption) labMostra_->setText(caption);
+    if (labMostra_->isChecked() != (form_.labMostra.value != 0)) labMostra_->setChecked(form_.labMostra.value != 0);
+    if (!form_.labMostra.visible) keepFocusFrom(labMostra_);
+    setShown(labMostra_, form_.labMostra.visible);
+  }
+  for (auto [widget, model] : {std::pair{listS_, &form_.ListS}, std::pair{lisMie_, &form_.LisMie}}) {
+    widget->setEntries(model->items);
+    widget->setMarks(model->marked);
+    widget->setSelectedRow(model->selected);
+    if (!model->visible) keepFocusFrom(widget);
+    setShown(widget, model->visible);
+  }
+
+  std::vector<PathSegment> segments;
+  segments.reserve(dicePos.size());
+  for (int p : dicePos) {
+    const Die& die = form_.imgH[p];
+    if (die.geometry.width > 0) {
+      const QRect g = scaled(die.geometry);
+      if (dice_[p]->geometry() != g) dice_[p]->setGeometry(g);
+    }
+    dice_[p]->setState(die.letterIndex, die.borderStyle == 1);
+    const Line& line = form_.Lin[p];
+    const qreal k = scale_ / 15;
+    segments.push_back({QLineF(line.x1 * k, line.y1 * k, line.x2 * k, line.y2 * k), colour(line.borderColor), line.visible});
+  }
+  lines_->setSegments(std::move(segments));
+
+  for (int k = 0; k < int(sfondo_.size()); ++k) {
+    const Rect& r = form_.Sfondo[k];
+    const QRect g = scaled(r.width > 0 ? r : Rect{r.left, r.top, Form1::Shape1.width, Form1::Shape1.height}).translated(offset_);
+    if (sfondo_[k]->geometry() != g) sfondo_[k]->setGeometry(g);
+    // A background moved off the board stays out of sight, also in the margins of a wide frame.
+    setShown(sfondo_[k], g.intersects(QRect(offset_, contentSize(scale_))));
+  }
+  if (form_.sfondoBack != sfondoBack_ && form_.sfondoBack >= 0 && form_.sfondoBack < int(sfondo_.size())) {
+    sfondoBack_ = form_.sfondoBack;
+    sfondo_[sfondoBack_]->lower();
+  }
+
+  for (auto [action, model] : actions_)
+    if (action->isEnabled() != model->enabled) action->setEnabled(model->enabled);
+
+  settleFocus();
+
+  if (gameClock_.interval() != form_.Timer2.interval) gameClock_.setInterval(form_.Timer2.interval);
+  // A new game restarts the timer even while it runs: its first tick comes a whole interval later.
+  if (form_.Timer2.enabled && (!gameClock_.isActive() || form_.Timer2.starts != clockStarts_))
+    gameClock_.start();
+  else if (!form_.Timer2.enabled && gameClock_.isActive())
+    gameClock_.stop();
+  clockStarts_ = form_.Timer2.starts;
+}
+
+bool MainWindow::playKey(QKeyEvent* event) {
+  const auto usable = [](const Button& b) { return b.enabled && b.visible; };
+  switch (event->key()) {
+    case Qt::Key_Backspace:
+      if (!usable(form_.levaLast)) return false;
+      handle([this] { form_.levaLast_Click(); });
+      return true;
+    case Qt::Key_Escape:
+      if (!usable(form_.levaAll)) return false;
+      handle([this] { form_.levaAll_Click(); });
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (!usable(form_.CmdOK)) return false;
+      handle([this] { form_.CmdOK_Click(); });
+      return true;
+    default:
+      break;
+  }
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  const QString typed = event->text();
+  if (typed.size() != 1 || !form_.Timer2.enabled) return false;
+  const QChar c = typed.at(0).toUpper();
+  if (c < QLatin1Char('A') || c > QLatin1Char('Z')) return false;
+  handle([this, c] { form_.typeLetter(char(c.unicode())); });
+  return true;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The controls of the window and its client area: the game's keys go to the game first.
+  if (event->type() == QEvent::KeyPress && playKey(static_cast<QKeyEvent*>(event))) return true;
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (playKey(event))
+    event->accept();
+  else
+    QMainWindow::keyPressEvent(event);
+}
+
+}  // namespace vocari

@@ -1,0 +1,138 @@
+// The main window of the game: the Form1 model drawn with Qt widgets. Every control is a widget
+// whose objectName is the control's name (the dice are "imgH_<position>", held by the board
+// container "Griglia", the path overlay "Lin", the backgrounds "Sfondo_<scheme>"); events go to
+// the model's handlers, and the window renders the whole model after every handler and before
+// every yield. What screen readers see of it is set up in accessibility.h.
+//
+// The whole content scales uniformly (fonts, dice, lines, pictures): Ctrl++, Ctrl+- and Ctrl+0,
+// or resizing the window frame, which fits the content into the frame, centred. The game's keys
+// reach the game whichever control of the window has the focus.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "game/form1.h"
+#include "qt/units.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace vocari {
+
+class DieWidget;
+class ListBoxWidget;
+class PathLinesWidget;
+class PictureWidget;
+class QtPlatform;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MainWindow(Form1& form, QtPlatform& platform, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  Form1& form() { return form_; }
+
+  // Runs the model's start-up in `currentDir`; on success draws the window and shows it, on
+  // failure returns the message to show before the program ends (the window stays hidden).
+  std::optional<std::string> start(const std::string& currentDir);
+
+  // Copies the whole model into the widgets.
+  void render();
+
+  // The content's scale (1: the layout's own size, 545 x 541 pixels).
+  qreal scale() const { return scale_; }
+  // Scales the content and makes the window fit it. Clamped to kMinScale..kMaxScale.
+  void setScale(qreal scale);
+  void zoomIn();
+  void zoomOut();
+  // Scales the content down, if need be, so that the window fits a screen area of this size.
+  void fitToScreen(QSize available);
+
+  static constexpr qreal kMinScale = 0.5, kMaxScale = 3;
+  // The steps of Ctrl++ and Ctrl+-.
+  static constexpr qreal kScaleSteps[] = {0.5, 0.625, 0.75, 0.875, 1, 1.25, 1.5, 1.75, 2, 2.5, 3};
+
+  // The game clock that follows Timer2.
+  const QTimer& gameClock() const { return gameClock_; }
+
+  // Twips of the model to device-independent pixels.
+  static int px(int twips) { return vocari::px(twips); }
+  static QColor colour(Colour c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Runs a handler of the model, then draws the result.
+  template <class F>
+  void handle(F&& handler) {
+    handler();
+    render();
+  }
+  // The game's keys, when no widget with focus took them: letters extend the word, Backspace
+  // removes the last letter, Escape clears the word, Return confirms it.
+  bool playKey(QKeyEvent* event);
+
+  void buildControls(QWidget* client);
+  void buildMenu();
+  // Places a control at twips geometry with a font of `points` at scale 1 (0: the widget keeps
+  // its font); applyScale moves and resizes it with the scale.
+  void place(QWidget* widget, QRect twips, qreal points = 0);
+  void applyScale(qreal scale);
+  // The client area was resized: the content fits it, centred.
+  void fitContentToClient();
+  QRect scaled(const Rect& twips) const { return twipsRect(twips, scale_); }
+  // Before a control that holds the focus is disabled or hidden: the client area takes the focus
+  // instead of the next control of the chain, which could be "Fine".
+  void keepFocusFrom(QWidget* control);
+  // Gives the focus back to that control once it can take it, or else to "Nuovo".
+  void settleFocus();
+  // The summary's font at the scale, made smaller when a long text would not fit its place.
+  void fitFont(QLabel* label, const Label* model);
+  QLabel* addLabel(QWidget* client, const char* name, Label& model);
+  QPushButton* addButton(QWidget* client, const char* name, Button& model, void (Form1::*handler)());
+  QAction* addMenuEntry(QMenu* menu, const char* name, const char* caption, MenuItem& model, void (Form1::*handler)());
+
+  Form1& form_;
+  QtPlatform& platform_;
+  QTimer gameClock_;
+  int clockStarts_ = 0;  // Timer2.starts when gameClock_ was last started
+  QWidget* client_ = nullptr;
+  QPushButton* cmdNew_ = nullptr;
+  QWidget* focusBeforeDisable_ = nullptr;
+  bool focusTakenByFlow_ = false;
+
+  struct Placed {
+    QWidget* widget;
+    QRect twips;
+    qreal points;
+  };
+  std::vector<Placed> placed_;
+  qreal scale_ = 1;
+  QPoint offset_;  // where the content starts in the client area
+
+  std::vector<std::pair<QLabel*, Label*>> labels_;
+  std::vector<std::pair<QPushButton*, Button*>> buttons_;
+  std::vector<std::pair<QAction*, MenuItem*>> actions_;
+  QCheckBox* labMostra_ = nullptr;
+  ListBoxWidget* listS_ = nullptr;
+  ListBoxWidget* lisMie_ = nullptr;
+  std::array<DieWidget*, kCells> dice_{};
+  PathLinesWidget* lines_ = nullptr;
+  PictureWidget* shape1_ = nullptr;
+  std::array<PictureWidget*, 4> sfondo_{};
+  int sfondoBack_ = -1;
+};
+
+}  // namespace vocari
