@@ -34,7 +34,7 @@ const std::vector<Board>& dealtBoards(int method) {
     for (int i = 0; i < 1000; ++i) {
       GameState s;
       drawQuotas(s, random);
-      deal(method, s, random, DealHooks{});
+      deal(DealMethod(method), s, random, DealHooks{});
       boards[method].push_back(s.board);
     }
   }

@@ -10,13 +10,13 @@ void drawQuotas(GameState& s, RandomSource& rnd) {
   s.consonantQuota = static_cast<int16_t>(kDice - s.vowelQuota - s.rareQuota);
 }
 
-bool deal(int methodIndex, GameState& s, RandomSource& rnd, const DealHooks& hooks) {
-  switch (methodIndex) {
-    case 0:
+bool deal(DealMethod method, GameState& s, RandomSource& rnd, const DealHooks& hooks) {
+  switch (method) {
+    case DealMethod::Standard:
       return dealStandard(s, rnd, hooks);
-    case 1:
+    case DealMethod::ByRows:
       return dealByRows(s, rnd, hooks);
-    case 2:
+    case DealMethod::ByColumns:
       return dealByColumns(s, rnd, hooks);
     default:
       return true;

@@ -24,7 +24,7 @@ bool dealStandard(GameState& s, RandomSource& rnd, const DealHooks& hooks);  // 
 bool dealByRows(GameState& s, RandomSource& rnd, const DealHooks& hooks);    // "Metodo R"
 bool dealByColumns(GameState& s, RandomSource& rnd, const DealHooks& hooks); // "Metodo C"
 
-// Dispatch on methodIndex (0, 1, 2); any other value deals nothing and returns true.
-bool deal(int methodIndex, GameState& s, RandomSource& rnd, const DealHooks& hooks);
+// Dispatch on the method; any other value deals nothing and returns true.
+bool deal(DealMethod method, GameState& s, RandomSource& rnd, const DealHooks& hooks);
 
 }  // namespace vocari

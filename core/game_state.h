@@ -25,6 +25,7 @@ using Board = std::array<char, kCells>;
 // A board with every die undealt and every border cell empty.
 Board emptyBoard();
 
+// The board of a game and the quotas of its deal.
 struct GameState {
   Board board = emptyBoard();
 
@@ -32,29 +33,26 @@ struct GameState {
   int vowelQuota = 0;
   int rareQuota = 0;
   int16_t consonantQuota = 0;
-
-  // When the solution search started and ended.
-  double searchStart = 0;  // monotonic seconds
-  double searchEnd = 0;
-
-  // The word the player is building.
-  std::string playerWord;
-  std::array<int16_t, 17> pickedPos{};
-  int16_t pickedCount = 0;
-  int16_t lastPos = 0;  // 0 or -1: no die
-  int16_t score = 0;
-
-  Colour lineColour = kLineRest;
 };
 
+// The game time a program starts with, in seconds.
+inline constexpr double kDefaultGameTime = 120;
+
+// The three ways of dealing a grid, as the options window lists them.
+enum class DealMethod : int16_t { Standard = 0, ByRows = 1, ByColumns = 2 };  // "Metodo Std", "R", "C"
+// The four colour schemes, each with its season's background.
+enum class Season : int16_t { Winter = 0, Summer = 1, Spring = 2, Autumn = 3 };
+inline constexpr int kSeasons = 4;
+// The documents of the text viewer.
+enum class ViewerDocument : int16_t { Dictionary = 0, Acronyms = 1, Help = 2, Advice = 3 };
+
 struct Settings {
-  std::string programDir;      // current folder at start-up, with one trailing "/"
+  std::string programDir;  // current folder at start-up, with one trailing "/"
   std::string dictPath;
-  int32_t dictLength = 0;
-  int16_t methodIndex = 0;   // 0 "Metodo Std", 1 "Metodo R", 2 "Metodo C"
-  int16_t colourScheme = 0;  // 0 winter, 1 summer, 2 spring, 3 autumn
-  double gameTime = 120;     // seconds; the options window shows it rounded
-  int16_t viewerText = 0;  // 0 dictionary, 1 acronyms, 2 help, 3 advice
+  DealMethod methodIndex = DealMethod::Standard;
+  Season colourScheme = Season::Winter;
+  double gameTime = kDefaultGameTime;  // seconds; the options window shows it rounded
+  ViewerDocument viewerText = ViewerDocument::Dictionary;
   std::string lastFolder;
   bool competitionPending = false;
 };

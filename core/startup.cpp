@@ -24,8 +24,7 @@ std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t
   return bytes;
 }
 
-std::optional<std::string> startUp(const std::string& currentDir, Settings& settings,
-                                   GameState& state, Dictionary& dict) {
+std::optional<StartUpError> startUp(const std::string& currentDir, Settings& settings, Dictionary& dict) {
   settings.programDir = withTrailingSeparator(currentDir);
   settings.dictPath = settings.programDir + kDictionaryName;
 
@@ -35,15 +34,10 @@ std::optional<std::string> startUp(const std::string& currentDir, Settings& sett
   if (exists) text = readWholeFile(settings.dictPath, kMaxDictionaryBytes);
   if (!text) {
     dict = Dictionary();
-    const std::string name = kDictionaryName;
-    return (exists ? "Impossibile leggere il file " + name : "File " + name + " non trovato") +
-           " nella cartella " + settings.programDir;
+    return exists ? StartUpError::DictionaryUnreadable : StartUpError::DictionaryMissing;
   }
-  settings.dictLength = int32_t(std::min<std::size_t>(text->size(), INT32_MAX));
   dict = Dictionary(std::move(*text));
-
-  state.lineColour = kLineRest;
-  settings.gameTime = 120;
+  settings.gameTime = kDefaultGameTime;
   return std::nullopt;
 }
 

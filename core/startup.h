@@ -21,10 +21,12 @@ std::string withTrailingSeparator(std::string dir);
 // missing, not a regular file, too large or cannot be read.
 std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t maxBytes);
 
+// Why start-up failed: the word list is not in the program folder, or it is but cannot be read
+// (a folder, too large, unreadable).
+enum class StartUpError { DictionaryMissing, DictionaryUnreadable };
+
 // Sets the program folder from `currentDir`, reads Base3.txt from it whole and sets the
-// defaults. On failure returns a short Italian message that names the file and the folder,
-// and leaves the dictionary empty.
-std::optional<std::string> startUp(const std::string& currentDir, Settings& settings,
-                                   GameState& state, Dictionary& dict);
+// defaults. On failure leaves the dictionary empty and says why; the game words the message.
+std::optional<StartUpError> startUp(const std::string& currentDir, Settings& settings, Dictionary& dict);
 
 }  // namespace vocari

@@ -6,10 +6,15 @@
 
 namespace vocari {
 
-// The grid is a 6 x 6 square with a one-cell border: position = 6 * row + column.
-// Dice sit on rows and columns 1..4; every other cell is border and holds no letter.
-inline constexpr int kCells = 36;
-inline constexpr int kDice = 16;
+// The grid geometry, in one place: a square of kSide x kSide dice inside a one-cell border, as
+// a kBoardSide x kBoardSide board where position = kBoardSide * row + column. Dice sit on rows and
+// columns 1..kSide; every other cell is border and holds no letter.
+inline constexpr int kSide = 4;
+inline constexpr int kBoardSide = kSide + 2;
+inline constexpr int kCells = kBoardSide * kBoardSide;
+inline constexpr int kDice = kSide * kSide;
+constexpr int rowOf(int p) { return p / kBoardSide; }
+constexpr int columnOf(int p) { return p % kBoardSide; }
 inline constexpr int kLetters = 26;
 
 // Letter groups, addressed by index range: vowels, common consonants, rare letters.
@@ -26,12 +31,16 @@ inline constexpr std::array<char, kLetters> letters = {
 inline constexpr std::array<int, kLetters> letterPoints = {
     1, 1, 1, 1, 4, 2, 2, 4, 4, 4, 4, 3, 3, 4, 2, 4, 1, 6, 8, 5, 5, 5, 8, 7, 7, 8};
 
-// Die number (reading order) -> board position.
-inline constexpr std::array<int16_t, kDice> dicePos = {7,  8,  9,  10, 13, 14, 15, 16,
-                                                       19, 20, 21, 22, 25, 26, 27, 28};
+// Die number (reading order) -> board position: 7, 8, 9, 10, 13, ... 28.
+inline constexpr std::array<int16_t, kDice> dicePos = [] {
+  std::array<int16_t, kDice> pos{};
+  for (int d = 0; d < kDice; ++d) pos[d] = int16_t(kBoardSide * (1 + d / kSide) + 1 + d % kSide);
+  return pos;
+}();
 
 // Neighbour offsets: E, SE, S, SW, W, NW, N, NE.
-inline constexpr std::array<int16_t, 8> dirOffset = {1, 7, 6, 5, -1, -7, -6, -5};
+inline constexpr std::array<int16_t, 8> dirOffset = {
+    1, kBoardSide + 1, kBoardSide, kBoardSide - 1, -1, -kBoardSide - 1, -kBoardSide, -kBoardSide + 1};
 
 // The mark of a die that has not been dealt.
 inline constexpr char kUndealt = '-';
@@ -40,8 +49,8 @@ inline constexpr char kUndealt = '-';
 constexpr char toCapital(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
 
 constexpr bool isDiePos(int p) {
-  const int row = p / 6, col = p % 6;
-  return p >= 0 && p < kCells && row >= 1 && row <= 4 && col >= 1 && col <= 4;
+  const int row = rowOf(p), col = columnOf(p);
+  return p >= 0 && p < kCells && row >= 1 && row <= kSide && col >= 1 && col <= kSide;
 }
 
 // Index of c in `letters`, or -1 when c is not a letter of the table.

@@ -23,7 +23,7 @@ constexpr std::array<Document, 4> kDocuments{{
     {"    AIUTO    -    VOCARI", "VocariAiuto.txt", "File VocariAiuto non trovato"},
     {"   CONSIGLI   -    VOCARI", "VocariCons.txt", "File VocariCons non trovato"},
 }};
-constexpr int kAdviceDocument = 3;
+constexpr int kAdviceDocument = int(ViewerDocument::Advice);
 
 // The outer height of the advice layout is Command1's top plus this.
 constexpr int kAdviceHeightBelowCommand1 = 1075;
@@ -90,7 +90,7 @@ Form2::Form2(const Settings& settings, std::function<void()> yieldEvents)
     : settings_(settings), yieldEvents_(std::move(yieldEvents)) {}
 
 std::optional<ViewerFailure> Form2::Form_Load() {
-  int which = settings_.viewerText;
+  int which = int(settings_.viewerText);
   if (which < 0 || which >= int(kDocuments.size())) which = 0;
   const Document& doc = kDocuments[std::size_t(which)];
   const ViewerFailure failure{doc.failure, kFailureTitle};

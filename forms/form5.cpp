@@ -1,24 +1,24 @@
 #include "forms/form5.h"
 
 #include <cmath>
+#include <utility>
 #include <string>
 
 #include "core/number_text.h"
 
 namespace vocari {
 
-Form5::Form5(Settings& settings, const Timer& timer2, Label& labTem)
-    : settings_(settings), timer2_(timer2), labTem_(labTem) {}
+Form5::Form5(Settings& settings, bool timed, std::function<void()> gameTimeSet)
+    : settings_(settings), timed_(timed), gameTimeSet_(std::move(gameTimeSet)) {}
 
 void Form5::Form_Load() {
-  selectOptAsp(settings_.colourScheme);
+  selectOptAsp(int(settings_.colourScheme));
   showGameTime();
   Text1.text.clear();
   // The game time cannot be changed while a game is being timed.
-  const bool timed = timer2_.enabled;
-  Text1.enabled = !timed;
-  Label1.enabled = !timed;
-  selectOptMet(settings_.methodIndex);
+  Text1.enabled = !timed_;
+  Label1.enabled = !timed_;
+  selectOptMet(int(settings_.methodIndex));
 }
 
 void Form5::showGameTime() {
@@ -31,9 +31,9 @@ std::string Form5::text1ToolTip() {
   return "Da " + formatNumber(kMinGameTime) + " a " + formatNumber(kMaxGameTime) + " secondi";
 }
 
-void Form5::OptAsp_Click(int index) { settings_.colourScheme = int16_t(index); }
+void Form5::OptAsp_Click(int index) { settings_.colourScheme = Season(index); }
 
-void Form5::OptMet_Click(int index) { settings_.methodIndex = int16_t(index); }
+void Form5::OptMet_Click(int index) { settings_.methodIndex = DealMethod(index); }
 
 void Form5::selectOptAsp(int index) {
   if (index < 0 || index >= int(OptAsp.size())) return;
@@ -57,7 +57,7 @@ void Form5::Text1_KeyUp(int keyCode) {
   const double number = leadingNumber(Text1.text);
   if (!(number >= kMinGameTime && number <= kMaxGameTime)) return;
   settings_.gameTime = number;
-  labTem_.caption = formatNumber(settings_.gameTime);
+  if (gameTimeSet_) gameTimeSet_();
   showGameTime();
   Text1.text.clear();
   Label5.visible = false;

@@ -1,9 +1,10 @@
 // The options window: season colour scheme, dealing method and game time. It writes the shared
-// settings directly (there is no cancel) and the main window's clock label.
+// settings directly (there is no cancel) and tells the main window of an accepted game time.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/game_state.h"
@@ -13,8 +14,9 @@ namespace vocari {
 
 class Form5 {
  public:
-  // timer2 and labTem are the main window's game clock and clock label.
-  Form5(Settings& settings, const Timer& timer2, Label& labTem);
+  // timed: a game is being timed, so the game time cannot change. gameTimeSet runs when a game
+  // time has been accepted (the main window's clock shows it).
+  Form5(Settings& settings, bool timed, std::function<void()> gameTimeSet);
 
   // ---- Window and controls (geometry in twips) ----
   static constexpr const char* kCaption = "     VOCARI - Opzioni";
@@ -27,7 +29,7 @@ class Form5 {
 
   static constexpr int kEnterKey = 13;
   // Accepted game times, in seconds. The upper bound keeps the 16-bit copy exact.
-  static constexpr double kMinGameTime = 120, kMaxGameTime = 32767;
+  static constexpr double kMinGameTime = kDefaultGameTime, kMaxGameTime = 32767;
   // Text1's tooltip: the accepted range, "Da 120 a 32767 secondi".
   static std::string text1ToolTip();
 
@@ -66,8 +68,8 @@ class Form5 {
   void showGameTime();
 
   Settings& settings_;
-  const Timer& timer2_;
-  Label& labTem_;
+  bool timed_;
+  std::function<void()> gameTimeSet_;
 };
 
 }  // namespace vocari

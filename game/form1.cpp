@@ -12,16 +12,20 @@ Label label(std::string caption, bool visible = true, Colour colour = 0) {
   return Label{std::move(caption), colour, visible, true};
 }
 
+// Die pictures are 855 twips square, one every 1080 twips across and down from (600, 720).
+Rect dieRect(int p) {
+  return Rect{600 + 1080 * (columnOf(p) - 1), 720 + 1080 * (rowOf(p) - 1), 855, 855};
+}
+
 }  // namespace
 
 Form1::Form1(Settings& s, Platform& platform, RandomSource& random)
     : settings(s), platform_(platform), random_(random) {
-  LabTem = label("120", true, rgb(255, 255, 0));
-  labMostra = CheckBox{"Visualizza soluzioni (=            )", false, 0};
+  LabTem = label("", true, rgb(255, 255, 0));
+  labMostra = CheckBox{"", false, 0};
   LabTempo = label("");
   Label1 = label("Tutte le soluzioni", false);
   ListS.visible = false;
-  ListS.sorted = true;
   Label5 = label("Ricerca soluzioni in corso ...", false, kWindowTextColour);
   Label3 = label(" Numero              Punti", false);
   LabSol = label("", false, kRed);
@@ -40,20 +44,24 @@ Form1::Form1(Settings& s, Platform& platform, RandomSource& random)
   cmdExit = Button{"Fine", true, true};
   Label6 = label("");
   LabEsito = label("", true, kSummaryColour);
-  mSave.enabled = false;
 
-  for (int16_t p : dicePos) {
-    const int row = p / 6, col = p % 6;
-    imgH[p].geometry = Rect{600 + 1080 * (col - 1), 720 + 1080 * (row - 1), 855, 855};
-    const auto [x, y] = dieCentre(p);
-    Lin[p] = Line{x, y, x, y, kLineRest, false};
-  }
+  for (int16_t p : dicePos) imgH[p].geometry = dieRect(p);
   for (Rect& r : Sfondo) r = Rect{8520, 1200, Shape1.width, Shape1.height};
+  showRound();
+}
+
+std::string Form1::startUpMessage(StartUpError error, const std::string& programDir) {
+  const std::string name = kDictionaryName;
+  return (error == StartUpError::DictionaryUnreadable ? "Impossibile leggere il file " + name
+                                                      : "File " + name + " non trovato") +
+         " nella cartella " + programDir;
 }
 
 std::optional<std::string> Form1::Form_Load(const std::string& currentDir) {
-  if (auto error = startUp(currentDir, settings, state, dict)) return error;
-  cmdExit.caption = "Fine";
+  const Shown shown{*this};
+  if (auto error = startUp(currentDir, settings, dict)) return startUpMessage(*error, settings.programDir);
+  round.gameTime = settings.gameTime;
+  round.pen = kLineRest;
   placeBackground(0);
   return std::nullopt;
 }
@@ -63,27 +71,23 @@ std::pair<float, float> Form1::dieCentre(int p) const {
   return {float(g.left) + float(g.width) / 2, float(g.top) + float(g.height) / 2};
 }
 
-void Form1::resetPathLine(int p) {
-  const auto [x, y] = dieCentre(p);
-  Lin[p].x1 = x;
-  Lin[p].y1 = y;
-  Lin[p].x2 = x;
-  Lin[p].y2 = y;
-  Lin[p].visible = false;
-}
-
 void Form1::clearBoard() {
   for (int16_t p : dicePos) {
     state.board[p] = kUndealt;
-    imgH[p].borderStyle = 0;
-    resetPathLine(p);
-    Lin[p].borderColor = state.lineColour;
+    round.lineColour[p] = round.pen;
   }
+  round.path.clear();
+  round.trace.clear();
+}
+
+void Form1::say(const std::string& message, Colour colour) {
+  round.message = message;
+  round.messageColour = colour;
 }
 
 void Form1::refuse(const std::string& message) {
   for (int i = 0; i < 5; ++i) platform_.beep();
-  LabErr.caption = message;
+  round.message = message;
 }
 
 void Form1::placeBackground(int k) {
@@ -93,54 +97,67 @@ void Form1::placeBackground(int k) {
 }
 
 bool Form1::flowYield(int flow) {
-  platform_.processEvents();
+  platform().processEvents();
   return flow == flowId_;
 }
 
 void Form1::setDieLetter(int p, int letterIndex) {
   state.board[p] = letters[letterIndex];
-  imgH[p].letterIndex = letterIndex;
+  round.tile[p] = letterIndex;
+}
+
+void Form1::gameTimeSet() {
+  round.gameTime = settings.gameTime;
+  round.ticks = 0;
+  showRound();
 }
 
 // ---- Menu ----
 
+void Form1::viewDocument(ViewerDocument document) {
+  settings.viewerText = document;
+  platform().showModal(ModalWindow::Viewer);
+}
+
 void Form1::mDizi_Click() {
-  LabErr.foreColor = kRed;
-  settings.viewerText = 0;
-  platform_.showModal(ModalWindow::Viewer);
+  const Shown shown{*this};
+  round.messageColour = kRed;
+  viewDocument(ViewerDocument::Dictionary);
 }
 
 void Form1::mAcro_Click() {
-  LabErr.foreColor = kRed;
-  settings.viewerText = 1;
-  platform_.showModal(ModalWindow::Viewer);
+  const Shown shown{*this};
+  round.messageColour = kRed;
+  viewDocument(ViewerDocument::Acronyms);
 }
 
 void Form1::mGuida_Click() {
-  settings.viewerText = 2;
-  platform_.showModal(ModalWindow::Viewer);
+  const Shown shown{*this};
+  viewDocument(ViewerDocument::Help);
 }
 
 void Form1::mCons_Click() {
-  LabErr.foreColor = kRed;
-  settings.viewerText = 3;
-  platform_.showModal(ModalWindow::Viewer);
+  const Shown shown{*this};
+  round.messageColour = kRed;
+  viewDocument(ViewerDocument::Advice);
 }
 
 void Form1::mInfo_Click() {
-  LabErr.foreColor = kRed;
-  platform_.showModal(ModalWindow::Info);
+  const Shown shown{*this};
+  round.messageColour = kRed;
+  platform().showModal(ModalWindow::Info);
 }
 
 void Form1::mOpzioni_Click() {
-  LabErr.foreColor = kRed;
-  const int oldScheme = settings.colourScheme;
-  platform_.showModal(ModalWindow::Options);
-  if (oldScheme >= 0 && oldScheme < 4) {
+  const Shown shown{*this};
+  round.messageColour = kRed;
+  const int oldScheme = int(settings.colourScheme);
+  platform().showModal(ModalWindow::Options);
+  if (oldScheme >= 0 && oldScheme < kSeasons) {
     Sfondo[oldScheme].left = 8520;
     Sfondo[oldScheme].top = 1200;
   }
-  if (settings.colourScheme >= 0 && settings.colourScheme < 4) placeBackground(settings.colourScheme);
+  if (const int scheme = int(settings.colourScheme); scheme >= 0 && scheme < kSeasons) placeBackground(scheme);
 }
 
 }  // namespace vocari

@@ -1,6 +1,7 @@
-// The main window as a model: every control of the window as data under its own name, the game
-// state, and the event handlers. No window system here; the window layer renders this model
-// after every handler and before every yield, and forwards events to the handlers.
+// The main window as a model: every control of the window as data under its own name, the round
+// of play, and the event handlers. No window system here. The handlers change the round; before
+// a handler returns and before the window gets control (a yield, a repaint, a dialog) showRound
+// derives the controls from it, and the window layer renders the controls.
 #pragma once
 
 #include <array>
@@ -10,8 +11,10 @@
 #include "board/random_source.h"
 #include "core/dictionary.h"
 #include "core/game_state.h"
+#include "core/startup.h"
 #include "forms/controls.h"
 #include "forms/platform.h"
+#include "game/round.h"
 
 namespace vocari {
 
@@ -22,6 +25,8 @@ class Form1 {
   // Start-up: reads the dictionary from `currentDir` and sets the defaults. On failure returns
   // the message to show before the program ends.
   std::optional<std::string> Form_Load(const std::string& currentDir);
+  // The message for a failed start-up in the program folder `programDir`.
+  static std::string startUpMessage(StartUpError error, const std::string& programDir);
 
   // ---- Controls (geometry in twips) ----
   static constexpr int kClientWidth = 8175, kClientHeight = 8115;
@@ -86,9 +91,12 @@ class Form1 {
 
   // ---- State ----
   Settings& settings;
-  GameState state;
+  GameState state;  // the board and the quotas of its deal
+  Round round;      // the round of play
   Dictionary dict;
-  std::string selectedWord;  // the word being traced
+
+  // Sets every caption, enabled and visible flag, list, frame and line from the round.
+  void showRound();
 
   // ---- Handlers ----
   void cmdNew_Click();
@@ -120,36 +128,59 @@ class Form1 {
   // Keyboard play: a typed letter extends the word along the first path that spells it.
   void typeLetter(char letter);
 
+  // The options window set a game time: the clock shows it.
+  void gameTimeSet();
+
   // True while a new-game flow (deal or search) runs.
-  bool flowRunning() const { return flowRunning_; }
+  bool flowRunning() const { return round.flowRunning(); }
   // True while a new game's board is being dealt.
-  bool dealing() const { return dealing_; }
+  bool dealing() const { return round.phase == Phase::Dealing; }
+  // True while the clock runs.
+  bool timed() const { return round.clockRunning; }
   // Centre of die p in twips.
   std::pair<float, float> dieCentre(int p) const;
 
  private:
-  void resetPathLine(int p);
+  // Derives the controls when a handler returns.
+  struct Shown {
+    Form1& form;
+    ~Shown() { form.showRound(); }
+  };
+  // The window system, given control with the controls derived.
+  Platform& platform() {
+    showRound();
+    return platform_;
+  }
+
   // Every die undealt and unframed, every path line at rest.
   void clearBoard();
   void pressOnList(const ListBox& list);
   void releaseList();
-  void showWordPath();
+  void showWordPath(const std::string& word);
   void clearGridMarks();
   void refuse(const std::string& message);
+  void say(const std::string& message, Colour colour = kRed);
   void placeBackground(int k);
   bool flowYield(int flow);
   void setDieLetter(int p, int letterIndex);
-  void setDealing(bool dealing);
-  void setPlayControlsVisible(bool visible);
-  // Fills LabEsito and marks the player's words in ListS, once the clock has run out and the
-  // search has finished (whichever comes last).
+  void viewDocument(ViewerDocument document);
+  // The new-game flow in its steps.
+  void clearLastGame();
+  bool dealBoard(int flow);
+  void startPlay();
+  void endSearch(std::vector<std::string> solutions);
+  // Fills the summary and marks the player's words among the solutions, once the clock has run
+  // out and the search has finished (whichever comes last).
   void showSummary();
+  // The parts of showRound.
+  void showClockAndFlow();
+  void showWordAndScore();
+  void showSolutions();
+  void showGrid();
 
   Platform& platform_;
   RandomSource& random_;
   int flowId_ = 0;
-  bool flowRunning_ = false;
-  bool dealing_ = false;
 };
 
 }  // namespace vocari

@@ -35,17 +35,17 @@ void settleLastFolder(Settings& settings) {
 void Form1::cmdSave_Click() { mSave_Click(); }
 
 void Form1::mSave_Click() {
-  LabErr.foreColor = kRed;
+  const Shown shown{*this};
+  round.messageColour = kRed;
   settleLastFolder(settings);
-  const std::string path =
-      platform_.chooseSaveFile({kSaveTitle, settings.lastFolder, false, true});
+  const std::string path = platform().chooseSaveFile({kSaveTitle, settings.lastFolder, false, true});
   if (blank(path)) return;
   // Whether the game is over is decided now, after the dialog: a game whose time ran out while
   // the dialog was open is saved with its result.
   const std::string bytes =
-      writeGameFile(state.board, !Timer2.enabled, settings.gameTime, state.score);
+      writeGameFile(state.board, !round.clockRunning, settings.gameTime, round.score);
   if (auto error = saveGameFileAtomically(path, bytes)) {
-    platform_.messageBox(
+    platform().messageBox(
         "Impossibile salvare il file " + path + ": " + fileErrorCause(error->code, FileAction::Save) + ".",
         "Salvataggio non riuscito", MessageIcon::Warning);
   }
@@ -54,16 +54,16 @@ void Form1::mSave_Click() {
 void Form1::mApri_Click() {
   // Opening a file during a deal would start a second deal inside it; during the solution search
   // the opened game supersedes the running one, as "Nuovo" does.
-  if (dealing_) return;
+  const Shown shown{*this};
+  if (dealing()) return;
   settleLastFolder(settings);
-  const std::string path =
-      platform_.chooseOpenFile({kOpenTitle, settings.lastFolder, true, false});
+  const std::string path = platform().chooseOpenFile({kOpenTitle, settings.lastFolder, true, false});
   if (blank(path)) return;
   settings.lastFolder = std::filesystem::path(path).parent_path().string();
 
   const LoadedGameFile loaded = loadGameFile(path);
   if (loaded.error == GameFileError::CannotRead) {
-    platform_.messageBox(
+    platform().messageBox(
         "Impossibile aprire il file " + path + ": " + fileErrorCause(loaded.code, FileAction::Read) + ".",
         "Apertura non riuscita", MessageIcon::Warning);
     return;
@@ -71,15 +71,15 @@ void Form1::mApri_Click() {
   if (!loaded.ok()) {
     // A file that is not a grid changes nothing: not the opponent line, not the save commands,
     // not the game under way.
-    LabErr.foreColor = kRed;
+    round.messageColour = kRed;
     refuse("File non valido !");
     return;
   }
   // A file without a result clears the opponent line: a stale opponent beside another grid
   // would be a false challenge.
-  labGara.caption = loaded.contents.resultText ? kCompetitionPrefix + *loaded.contents.resultText : "";
-  cmdSave.enabled = false;
-  mSave.enabled = false;
+  round.opponentLine = loaded.contents.resultText;
+  round.opponent = loaded.contents.resultText ? parseStoredResult(*loaded.contents.resultText) : std::nullopt;
+  round.inPlay = false;
 
   clearBoard();
   for (int i = 0; i < kDice; ++i) {
@@ -88,7 +88,7 @@ void Form1::mApri_Click() {
     if (j >= 0)
       setDieLetter(p, j);
     else
-      imgH[p].letterIndex = -1;  // a die the file leaves undealt shows empty, not the last grid's letter
+      round.tile[p] = -1;  // a die the file leaves undealt shows empty, not the last grid's letter
   }
   settings.competitionPending = true;
   cmdNew_Click();

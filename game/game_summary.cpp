@@ -1,6 +1,5 @@
 #include "game/game_summary.h"
 
-#include <algorithm>
 #include <cctype>
 
 #include "core/number_text.h"
@@ -43,13 +42,8 @@ std::string gameSummary(int score, int wordsFound, const std::vector<std::string
 }
 
 void Form1::showSummary() {
-  std::optional<StoredResult> stored;
-  if (labGara.caption.starts_with(kCompetitionPrefix))
-    stored = parseStoredResult(std::string_view(labGara.caption).substr(std::string_view(kCompetitionPrefix).size()));
-  LabEsito.caption = gameSummary(state.score, LisMie.listCount(), ListS.items, stored, settings.gameTime);
-  ListS.marked.assign(ListS.items.size(), false);
-  for (std::size_t i = 0; i < ListS.items.size(); ++i)
-    ListS.marked[i] = std::find(LisMie.items.begin(), LisMie.items.end(), ListS.items[i]) != LisMie.items.end();
+  round.summary = gameSummary(round.score, int(round.words.size()), round.solutions, round.opponent, settings.gameTime);
+  round.marksShown = true;
 }
 
 }  // namespace vocari

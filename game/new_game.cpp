@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "board/deal.h"
-#include "core/number_text.h"
 #include "core/search.h"
 #include "game/form1.h"
 
@@ -12,107 +11,88 @@ namespace vocari {
 void Form1::mGen_Click() {
   // A second deal must not start inside a running one: it would take over the deal's state.
   // During the solution search the new game supersedes the running one, as "Nuovo" does.
-  if (dealing_) return;
+  if (dealing()) return;
   cmdNew_Click();
 }
 
 void Form1::cmdNew_Click() {
+  const Shown shown{*this};
   // A flow started while another runs (through "Nuovo" enabled again by "Fine") supersedes it:
   // the older flow stops at its next yield and touches nothing after it.
   const int flow = ++flowId_;
-  flowRunning_ = true;
-
-  // Clear the previous game.
-  Label6.caption = "";
-  LabErr.foreColor = kRed;
-  cmdSave.enabled = false;
-  mSave.enabled = false;
-  cmdNew.enabled = false;
-  setLabMostraValue(0);
-  labMostra.visible = false;
-  LabTempo.visible = false;
-  LisMie.clear();
-  LabelT.caption = "";
-  levaLast.enabled = false;
-  levaAll.enabled = false;
-  CmdOK.enabled = false;
-  LabSol.caption = "";
-  state.score = 0;
-  LabPun.caption = "";
-  LabErr.caption = "";
-  LabEsito.caption = "";
-  setPlayControlsVisible(false);
-  state.playerWord.clear();
-  state.pickedCount = 0;
-  state.lastPos = 0;
-  LabTem.caption = formatNumber(settings.gameTime);
-
-  // The board.
-  if (settings.competitionPending) {
-    labGara.visible = true;
-  } else {
-    labGara.caption = "";
-    clearBoard();
-    drawQuotas(state, random_);
-    Label6.caption = std::to_string(state.vowelQuota) + "/" + std::to_string(state.consonantQuota) +
-                     "/" + std::to_string(state.rareQuota);
-    const DealHooks hooks{[this, flow] { return flowYield(flow); },
-                          [this](int p, int i) { setDieLetter(p, i); }};
-    setDealing(true);
-    const bool dealt = deal(settings.methodIndex, state, random_, hooks);
-    setDealing(false);
-    if (!dealt) return;
-  }
-
-  // Start play.
-  Label6.caption += "*";
-  Label5.visible = true;
-  settings.competitionPending = false;
-  platform_.repaint();
-  state.searchStart = platform_.clock();
-  Label6.caption += "**";
-  setPlayControlsVisible(true);
-  cmdSave.enabled = true;
-  mSave.enabled = true;
-  Label5.visible = false;
-  Timer2.enabled = true;
-  ++Timer2.starts;  // the tick phase starts again with the new game's clock
-  LabTem.caption = formatNumber(settings.gameTime);
-  mOpzioni.enabled = false;
-  ListS.clear();
-
-  // Search.
+  clearLastGame();
+  if (!settings.competitionPending && !dealBoard(flow)) return;
+  startPlay();
   auto found = findSolutions(state.board, dict, [this, flow] { return flowYield(flow); });
   if (!found) return;
-  ListS.items = std::move(*found);
+  endSearch(std::move(*found));
+}
 
-  // After the search.
-  LabSol.caption = "";
-  cmdNew.enabled = true;
-  labMostra.caption = "Visualizza soluzioni (=" + std::to_string(ListS.listCount()) + ")";
-  labMostra.visible = true;
-  state.searchEnd = platform_.clock();
-  LabTempo.caption = "Ricerca completa in: " +
-                     formatNumber(std::floor(state.searchEnd - state.searchStart)) + " sec.";
-  flowRunning_ = false;
+// The controls of the game before go back to rest; the clock shows the game time. The clock of
+// the game before, if it still runs, goes on ticking until play starts.
+void Form1::clearLastGame() {
+  round.phase = settings.competitionPending ? Phase::Searching : Phase::Dealing;
+  round.newReleased = false;
+  round.quotas.clear();
+  round.stars = 0;
+  round.messageColour = kRed;
+  round.inPlay = false;
+  round.searched = false;
+  round.showSolutions = false;
+  round.words.clear();
+  LisMie.selected = -1;
+  round.countShown = false;
+  round.score = 0;
+  round.message.clear();
+  round.summary.clear();
+  round.word.clear();
+  round.path.clear();
+  round.gameTime = settings.gameTime;
+  round.ticks = 0;
+  if (!settings.competitionPending) {
+    round.opponentLine.reset();
+    round.opponent.reset();
+  }
+}
+
+// Deals a new board, its quotas first. False when the deal was superseded.
+bool Form1::dealBoard(int flow) {
+  clearBoard();
+  drawQuotas(state, random_);
+  round.quotas = std::to_string(state.vowelQuota) + "/" + std::to_string(state.consonantQuota) + "/" +
+                 std::to_string(state.rareQuota);
+  const DealHooks hooks{[this, flow] { return flowYield(flow); },
+                        [this](int p, int i) { setDieLetter(p, i); }};
+  if (!deal(settings.methodIndex, state, random_, hooks)) return false;
+  round.phase = Phase::Searching;
+  return true;
+}
+
+// "*" with the search notice shown while the window is repainted, then "**" as the clock starts.
+void Form1::startPlay() {
+  round.stars = 1;
+  settings.competitionPending = false;
+  platform().repaint();
+  round.searchStart = platform_.clock();
+  round.stars = 3;
+  round.inPlay = true;
+  round.clockRunning = true;
+  ++round.clockStarts;  // the tick phase starts again with the new game's clock
+  round.gameTime = settings.gameTime;
+  round.ticks = 0;
+  round.solutions.clear();
+  round.marksShown = false;
+  ListS.selected = -1;
+}
+
+void Form1::endSearch(std::vector<std::string> solutions) {
+  round.solutions = std::move(solutions);
+  round.countShown = false;
+  round.searched = true;
+  if (round.phase == Phase::Searching) round.phase = Phase::Playing;
+  round.lastSearch = Round::LastSearch{int(round.solutions.size()), std::floor(platform_.clock() - round.searchStart)};
   // The clock ran out while the search was still going.
-  if (!Timer2.enabled) showSummary();
-}
-
-// The controls of a game in play: the word being built with its buttons, the player's words
-// with their headings, count and score.
-void Form1::setPlayControlsVisible(bool visible) {
-  for (Label* l : {&Label2, &Label3, &Label4, &LabelT, &LabSol, &LabPun}) l->visible = visible;
-  for (Button* b : {&levaLast, &levaAll, &CmdOK}) b->visible = visible;
-  LisMie.visible = visible;
-}
-
-// "Genera" and "Apri" are off while a board is dealt, and only then: a second deal would take
-// over the running one's state, while during the search they supersede the game as "Nuovo" does.
-void Form1::setDealing(bool dealing) {
-  dealing_ = dealing;
-  mGen.enabled = !dealing;
-  mApri.enabled = !dealing;
+  if (!round.clockRunning) showSummary();
 }
 
 }  // namespace vocari

@@ -7,10 +7,11 @@
 namespace vocari {
 
 void Form1::CmdOK_Click() {
-  LabErr.foreColor = kRed;
-  if (!Timer2.enabled) return;
-  const std::string& word = state.playerWord;
-  if (std::find(LisMie.items.begin(), LisMie.items.end(), word) != LisMie.items.end()) {
+  const Shown shown{*this};
+  round.messageColour = kRed;
+  if (!round.clockRunning) return;
+  const std::string& word = round.word;
+  if (std::find(round.words.begin(), round.words.end(), word) != round.words.end()) {
     refuse("Già c'è !");
     return;
   }
@@ -18,17 +19,12 @@ void Form1::CmdOK_Click() {
     refuse("Non c'è !");
     return;
   }
-  LisMie.add(word);
-  LabSol.caption = std::to_string(LisMie.listCount());
+  round.words.push_back(word);
+  round.countShown = true;
   const int points = wordPoints(word);
-  if (word.size() >= kBonusLength) {
-    LabErr.foreColor = kBlue;
-    LabErr.caption = "Bonus lunghezza !";
-  }
+  if (word.size() >= kBonusLength) say("Bonus lunghezza !", kBlue);
   // The score is a 16-bit number; it stops at its largest value rather than wrapping round.
-  state.score = int16_t(std::min(32767, state.score + points));
-  LabPun.caption = std::to_string(state.score);
-  LisMie.visible = true;
+  round.score = int16_t(std::min(32767, round.score + points));
 }
 
 }  // namespace vocari

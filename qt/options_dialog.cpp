@@ -171,7 +171,7 @@ void OptionsDialog::closeEvent(QCloseEvent* event) {
 }
 
 void runOptions(Form1& form1, QWidget* parent) {
-  Form5 model(form1.settings, form1.Timer2, form1.LabTem);
+  Form5 model(form1.settings, form1.timed(), [&form1] { form1.gameTimeSet(); });
   model.Form_Load();
   OptionsDialog dialog(model, parent);
   if (auto* window = qobject_cast<MainWindow*>(parent)) dialog.afterHandler = [window] { window->render(); };

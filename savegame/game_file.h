@@ -20,10 +20,9 @@ namespace vocari {
 // Files larger than this are refused without being read.
 inline constexpr std::size_t kMaxGameFileBytes = 64 * 1024;
 
-// Board position of grid character i (0-based, 0..15): rows of four from the top, as written.
-constexpr int gridCharPosition(int i) {
-  return i + 7 + (i > 3 ? 2 : 0) + (i > 7 ? 2 : 0) + (i > 11 ? 2 : 0);
-}
+// Board position of grid character i (0-based, 0..15): rows of four from the top, as written,
+// that is the dice in reading order.
+constexpr int gridCharPosition(int i) { return dicePos[i]; }
 
 // The exact bytes of a game file: four grid lines, then the result line only when the game is
 // over; every line ends with CR LF. Numbers are written in their shortest decimal form

@@ -55,7 +55,7 @@ std::string boardLine(const Board& b) {
 Board dealOne(RandomSource& random, int method) {
   GameState s;
   drawQuotas(s, random);
-  deal(method, s, random, DealHooks{});
+  deal(DealMethod(method), s, random, DealHooks{});
   return s.board;
 }
 

@@ -103,12 +103,12 @@ Failure checkWindow(std::string_view text) {
   writeScratchFile("VocariAiuto.txt", text);
   writeScratchFile("VocariCons.txt", text);
 
-  settings.viewerText = 2;
+  settings.viewerText = ViewerDocument::Help;
   Form2 lines(settings);
   if (lines.Form_Load()) return "the help viewer failed to load its file";
   if (lines.Listai.items != documentLines(text)) return "Listai does not hold the document's lines";
 
-  settings.viewerText = 3;
+  settings.viewerText = ViewerDocument::Advice;
   Form2 advice(settings);
   const std::optional<ViewerFailure> failure = advice.Form_Load();
   const std::optional<std::vector<TextSpan>> entries = adviceEntries(text);

@@ -226,7 +226,7 @@ struct Watcher final : RandomSource {
   bool dealAndCheck(int method, GameState& s) {
     drawQuotas(s, *this);
     const GameState before = s;
-    const bool finished = deal(method, s, *this, hooks());
+    const bool finished = deal(DealMethod(method), s, *this, hooks());
     EXPECT_EQ(shown, s.board);
     int kinds[3] = {};
     for (int16_t p : dicePos)

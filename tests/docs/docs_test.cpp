@@ -137,7 +137,7 @@ TEST(HelpDocument, StatesTheProgramsOwnRules) {
   EXPECT_EQ(says("chiede conferma prima di sostituirlo"), asks);
   EXPECT_EQ(says("sostituisce senza chiedere"), !asks);
 
-  form.Timer2.enabled = true;
+  form.round.clockRunning = true;
   form.imgh_Click(7);
   form.imgh_Click(9);  // does not touch 7
   const int clicked = platform.beeps;

@@ -69,7 +69,7 @@ class Form2Test : public ::testing::Test {
   void TearDown() override { fs::remove_all(dir_); }
   void write(const std::string& name, const std::string& bytes) { std::ofstream(dir_ / name, std::ios::binary) << bytes; }
   Form2 open(int viewerText) {
-    settings_.viewerText = int16_t(viewerText);
+    settings_.viewerText = ViewerDocument(viewerText);
     return Form2(settings_);
   }
 

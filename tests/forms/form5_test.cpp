@@ -16,9 +16,9 @@ constexpr int kShift = 16, kDigit1 = 49, kEnter = Form5::kEnterKey;
 
 struct Form5Test : ::testing::Test {
   Settings settings;
-  Timer timer2;
-  Label labTem{.caption = "120"};
-  Form5 form{settings, timer2, labTem};
+  // The main window's clock, as it shows each accepted game time.
+  std::string labTem = "120";
+  Form5 form{settings, false, [this] { labTem = formatNumber(settings.gameTime); }};
 };
 
 // The leading number, spaces skipped and a point as separator whatever the locale (an Italian one
@@ -42,12 +42,12 @@ TEST_F(Form5Test, EnterParsesTheLeadingNumber) {
       SCOPED_TRACE(std::string(locale) + " \"" + text + "\"");
       settings = Settings{};
       settings.gameTime = 200;
-      labTem.caption = "200";
+      labTem = "200";
       form.Form_Load();
       form.Text1.text = text;
       form.Text1_KeyUp(kEnter);
       const bool accepted = time > 0;
-      EXPECT_EQ(std::tuple(settings.gameTime, labTem.caption),
+      EXPECT_EQ(std::tuple(settings.gameTime, labTem),
                 accepted ? std::tuple(time, shown) : std::tuple(200.0, std::string("200")));
       EXPECT_EQ(form.Label1.caption, "- Tempo partita (" + std::to_string(accepted ? seconds : 200) + "sec)");
     }
@@ -74,15 +74,15 @@ TEST_F(Form5Test, KeysDisableOkUntilAValidEnter) {
 // A timed game locks the game time but not the options; a selection made by the program raises
 // the click handler, and an index out of range is ignored.
 TEST_F(Form5Test, LoadShowsTheSettingsAndLocksOnlyTheTimeOfATimedGame) {
-  settings.colourScheme = 2;
-  settings.methodIndex = 1;
-  timer2.enabled = true;
+  settings.colourScheme = Season::Spring;
+  settings.methodIndex = DealMethod::ByRows;
+  Form5 form{settings, true, [this] { labTem = "told"; }};
   form.Form_Load();
   EXPECT_TRUE(form.OptAsp[2].value && form.OptMet[1].value && !form.OptAsp[0].value && !form.OptMet[0].value);
   EXPECT_FALSE(form.Text1.enabled || form.Label1.enabled);
   form.Text1.text = "300";
   form.Text1_KeyUp(kEnter);
-  EXPECT_EQ(settings.gameTime, 120);
+  EXPECT_EQ(std::pair(settings.gameTime, labTem), std::pair(120.0, std::string("120")));
   for (int i : {1, 4}) form.selectOptAsp(i);
   for (int i : {2, -1}) form.selectOptMet(i);
   EXPECT_EQ(std::pair(int(settings.colourScheme), int(settings.methodIndex)), std::pair(1, 2));

@@ -104,7 +104,7 @@ TEST_F(GameTest, OpenStartsAGameOnTheStoredGridAgainstItsResult) {
 TEST_F(GameTest, ARefusedFileChangesNothing) {
   startKnownGame();
   clickAll({7, 8});
-  form.labGara.caption = "Gara con: 120'-9#";
+  form.round.opponentLine = "120'-9#";
   for (const char* bytes : {"CASA\r\nPORT\r\nENTA\r\nLUMI\r\nXXXX\r\n'120'-57#\r\n", "CASAPORTENTALUMI\r\n \r\n", ""}) {
     std::ofstream(dir / "rotto.txt", std::ios::binary) << bytes;
     platform.openAnswer = (dir / "rotto.txt").string();
@@ -115,7 +115,7 @@ TEST_F(GameTest, ARefusedFileChangesNothing) {
     EXPECT_EQ(form.labGara.caption, "Gara con: 120'-9#");
     EXPECT_TRUE(form.cmdSave.enabled);
     EXPECT_EQ(form.state.board, boardOf(kBoard));
-    EXPECT_EQ(form.state.playerWord, "CA");
+    EXPECT_EQ(form.round.word, "CA");
   }
 }
 
@@ -124,22 +124,22 @@ TEST_F(GameTest, ARefusedFileChangesNothing) {
 // season board (Estate here) behind the dice and moves the one before out of sight.
 TEST_F(GameTest, MenuEntriesOpenTheirWindowAndSetTheMessageColour) {
   platform.whileModalOpen = [&](ModalWindow w) {
-    if (w == ModalWindow::Options) settings.colourScheme = 1;
+    if (w == ModalWindow::Options) settings.colourScheme = Season::Summer;
   };
   struct Entry {
     void (Form1::*handler)();
     ModalWindow window;
-    int viewerText;
+    ViewerDocument viewerText;
     bool turnsRed;
   };
-  const Entry entries[] = {{&Form1::mDizi_Click, ModalWindow::Viewer, 0, true},
-                           {&Form1::mAcro_Click, ModalWindow::Viewer, 1, true},
-                           {&Form1::mGuida_Click, ModalWindow::Viewer, 2, false},
-                           {&Form1::mCons_Click, ModalWindow::Viewer, 3, true},
-                           {&Form1::mInfo_Click, ModalWindow::Info, 3, true},
-                           {&Form1::mOpzioni_Click, ModalWindow::Options, 3, true}};
+  const Entry entries[] = {{&Form1::mDizi_Click, ModalWindow::Viewer, ViewerDocument::Dictionary, true},
+                           {&Form1::mAcro_Click, ModalWindow::Viewer, ViewerDocument::Acronyms, true},
+                           {&Form1::mGuida_Click, ModalWindow::Viewer, ViewerDocument::Help, false},
+                           {&Form1::mCons_Click, ModalWindow::Viewer, ViewerDocument::Advice, true},
+                           {&Form1::mInfo_Click, ModalWindow::Info, ViewerDocument::Advice, true},
+                           {&Form1::mOpzioni_Click, ModalWindow::Options, ViewerDocument::Advice, true}};
   for (const Entry& e : entries) {
-    form.LabErr.foreColor = kBlue;
+    form.round.messageColour = kBlue;
     (form.*e.handler)();
     EXPECT_EQ(settings.viewerText, e.viewerText);
     EXPECT_EQ(form.LabErr.foreColor, e.turnsRed ? kRed : kBlue);
@@ -147,6 +147,20 @@ TEST_F(GameTest, MenuEntriesOpenTheirWindowAndSetTheMessageColour) {
   }
   EXPECT_EQ(std::tuple(form.Sfondo[1].left, form.Sfondo[1].top, form.Sfondo[0].left, form.Sfondo[0].top, form.sfondoBack),
             std::tuple(480, 600, 8520, 1200, 1));  // on the board outline, and out of sight
+}
+
+}  // namespace
+
+namespace {
+
+// Start-up says which word list it could not read, and where.
+TEST_F(GameTest, AStartUpWithoutItsWordListNamesFileAndFolder) {
+  std::filesystem::remove(dir / "Base3.txt");
+  Form1 other{settings, platform, random};
+  EXPECT_EQ(other.Form_Load(dir.string()), "File Base3.txt non trovato nella cartella " + dir.string() + "/");
+  std::filesystem::create_directory(dir / "Base3.txt");  // a folder where the file should be
+  EXPECT_EQ(other.Form_Load(dir.string()),
+            "Impossibile leggere il file Base3.txt nella cartella " + dir.string() + "/");
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ class GameTest : public ::testing::Test {
     for (int p : positions) form.imgh_Click(p);
   }
   Shown shown() const {
-    Shown s{form.state.playerWord, form.LabelT.caption, form.LabErr.caption, {}, {}, form.CmdOK.enabled,
+    Shown s{form.round.word, form.LabelT.caption, form.LabErr.caption, {}, {}, form.CmdOK.enabled,
             form.levaLast.enabled, form.levaAll.enabled};
     for (int16_t p : dicePos) {
       if (form.imgH[p].borderStyle) s.framed.push_back(p);

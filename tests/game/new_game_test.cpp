@@ -38,7 +38,7 @@ TEST_F(GameTest, GameOnALoadedBoardKeepsItAndSearchesIt) {
 
 TEST_F(GameTest, DealtGameShowsItsQuotasAndPictures) {
   for (int method = 0; method < 3; ++method) {
-    settings.methodIndex = int16_t(method);
+    settings.methodIndex = DealMethod(method);
     form.cmdNew_Click();
     // vowels/consonants/rare letters as drawn, adding up to 16, then the three marks.
     int v = 0, c = 0, r = 0;
@@ -72,7 +72,7 @@ TEST_F(GameTest, ADealtGameClearsTheLastGameAndStartsWithNoDiePicked) {
     settings.gameTime = 150;
     form.cmdNew_Click();
     EXPECT_EQ(std::tuple(form.labMostra.value, form.ListS.visible, form.Label1.visible, form.LisMie.listCount(),
-                         form.state.score, form.LabPun.caption + form.LabelT.caption, form.LabTem.caption),
+                         form.round.score, form.LabPun.caption + form.LabelT.caption, form.LabTem.caption),
               std::tuple(0, false, false, 0, 0, "", "150"));
     EXPECT_EQ(framedCount() + visibleLines(), 0);
     for (int16_t p : dicePos) {

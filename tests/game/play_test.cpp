@@ -31,7 +31,7 @@ TEST_F(GameTest, ClicksAlongAPathBuildTheWordAndItsLines) {
   EXPECT_EQ(form.LabSol.caption + " " + form.LabPun.caption, "2 26");  // 8 + 2 * 9
   // The score stops at the largest 16-bit number.
   form.levaAll_Click();
-  form.state.score = 32760;
+  form.round.score = 32760;
   clickAll({25, 26, 27, 28});
   form.CmdOK_Click();
   EXPECT_EQ(form.LabPun.caption, "32767");  // LUMI is worth 12
@@ -53,14 +53,14 @@ TEST_P(RefusalTable, FiveAlertsThenARedMessageAndNothingChanges) {
   form.CmdOK_Click();  // CASA accepted
   form.levaAll_Click();
   const Refusal& r = GetParam();
-  const int scoreBefore = form.state.score;
+  const int scoreBefore = form.round.score;
   clickAll(r.clicks);
   if (r.confirm) form.CmdOK_Click();
   EXPECT_EQ(platform.beeps, 5);
   EXPECT_EQ(form.LabErr.caption, r.message);
   EXPECT_EQ(form.LabErr.foreColor, kRed);
-  EXPECT_EQ(form.state.playerWord, r.wordAfter);
-  EXPECT_EQ(form.state.score, scoreBefore);
+  EXPECT_EQ(form.round.word, r.wordAfter);
+  EXPECT_EQ(form.round.score, scoreBefore);
   EXPECT_EQ(form.LisMie.listCount(), 1);
 }
 
@@ -85,7 +85,7 @@ TEST_F(GameTest, TheSecondDieMustTouchTheFirst) {
       form.levaAll_Click();
       form.imgh_Click(from);
       form.imgh_Click(to);
-      if (form.state.pickedCount == 2) taken.push_back(to);
+      if (int(form.round.path.size()) == 2) taken.push_back(to);
     }
     EXPECT_EQ(taken, touching) << from;
   }
@@ -106,7 +106,7 @@ TEST_F(GameTest, TakingLettersBack) {
   form.CmdOK_Click();
   EXPECT_EQ(form.LisMie.items, std::vector<std::string>{"C"});
   form.levaLast_Click();
-  EXPECT_EQ(form.state.lastPos, -1);
+  EXPECT_EQ(form.round.lastDie(), kNoDie);
   EXPECT_FALSE(form.CmdOK.enabled || form.levaLast.enabled || visibleLines() > 0);
   form.imgh_Click(28);  // any die starts a new word
   EXPECT_EQ(form.LabelT.caption, "I");
@@ -120,7 +120,7 @@ TEST_F(GameTest, TakingLettersBack) {
 TEST_F(GameTest, AllSixteenDiceInOneWord) {
   startKnownGame();
   clickAll({7, 8, 9, 10, 16, 15, 14, 13, 19, 20, 21, 22, 28, 27, 26, 25});
-  EXPECT_EQ(form.state.pickedCount, 16);
+  EXPECT_EQ(int(form.round.path.size()), 16);
   EXPECT_EQ(form.LabelT.caption, "CASATROPENTAIMUL");
 }
 
@@ -148,8 +148,8 @@ TEST_F(GameTest, TheClockEndsTheGameAfterGameTimeTicks) {
 }
 
 TEST_F(GameTest, AFractionalTimeEndsOnTheFirstValueAtOrBelowZero) {
+  settings.gameTime = 2.5;
   startKnownGame();
-  form.LabTem.caption = "2.5";
   std::vector<std::string> shown;
   while (form.Timer2.enabled) form.Timer2_Timer(), shown.push_back(form.LabTem.caption);
   EXPECT_EQ(shown, (std::vector<std::string>{"1.5", "0.5", "0"}));
@@ -160,7 +160,7 @@ TEST_F(GameTest, NothingHappensBeforeTheFirstGame) {
   form.CmdOK_Click();
   form.levaLast_Click();
   form.typeLetter('C');
-  EXPECT_EQ(form.state.pickedCount, 0);
+  EXPECT_EQ(int(form.round.path.size()), 0);
   EXPECT_EQ(platform.beeps, 0);
   form.cmdExit_Click();
   EXPECT_EQ(platform.quitStatus, 0);
@@ -183,8 +183,8 @@ TEST_F(GameTest, TypedWordsEqualClickedWords) {
 TEST_F(GameTest, TypingUsesTheSecondOfTwoEqualLetters) {
   startKnownGame("ABAXXXXXXXXXXXXX");
   for (char c : std::string("ABA")) form.typeLetter(c);
-  EXPECT_EQ(form.state.playerWord, "ABA");
-  EXPECT_EQ(std::vector<int>(form.state.pickedPos.begin(), form.state.pickedPos.begin() + 3),
+  EXPECT_EQ(form.round.word, "ABA");
+  EXPECT_EQ(form.round.path,
             (std::vector<int>{7, 8, 9}));
 }
 
@@ -205,13 +205,13 @@ TEST_F(GameTest, MouseAndKeyboardMixWithinOneWord) {
   startKnownGame();
   form.imgh_Click(10);  // the second A, picked by the mouse
   form.typeLetter('S');
-  EXPECT_EQ(form.state.pickedPos[1], 9);
+  EXPECT_EQ(form.round.path[1], 9);
   form.typeLetter('A');  // the clicked path is kept: S (9) then A (8)
-  EXPECT_EQ(form.state.pickedPos[2], 8);
+  EXPECT_EQ(form.round.path[2], 8);
   form.levaLast_Click();  // Backspace
-  EXPECT_EQ(form.state.playerWord, "AS");
-  EXPECT_EQ(form.state.lastPos, 9);
-  EXPECT_EQ(std::vector<int>(form.state.pickedPos.begin(), form.state.pickedPos.begin() + 2),
+  EXPECT_EQ(form.round.word, "AS");
+  EXPECT_EQ(form.round.lastDie(), 9);
+  EXPECT_EQ(form.round.path,
             (std::vector<int>{10, 9}));
 }
 

@@ -34,7 +34,7 @@ TEST_F(GameTest, PressTracesTheFirstPathAndReleaseClearsTheGrid) {
     const auto [x, y] = form.dieCentre(path[i + 1]);
     EXPECT_EQ(std::tuple(l.x2, l.y2, l.borderColor), std::tuple(x, y, kLineHighlight)) << path[i];
   }
-  EXPECT_EQ(form.state.lineColour, kLineHighlight);
+  EXPECT_EQ(form.round.pen, kLineHighlight);
 
   form.ListS_MouseUp();
   const Shown cleared{"", "", "", {}, {}, false, false, false};
@@ -43,7 +43,7 @@ TEST_F(GameTest, PressTracesTheFirstPathAndReleaseClearsTheGrid) {
     const Line& l = form.Lin[p];
     EXPECT_EQ(std::tuple(l.x2, l.y2, l.borderColor), std::tuple(l.x1, l.y1, kLineRest)) << p;
   }
-  EXPECT_EQ(form.state.lineColour, kLineRest);
+  EXPECT_EQ(form.round.pen, kLineRest);
 
   // The player's own list is traced too; a press with no selection traces nothing.
   clickAll({7, 8, 9, 10});

@@ -360,7 +360,7 @@ class MainWindowTest : public QObject {
     game.platform.onModal = [&](ModalWindow w) { modals.push_back(w); };
     QTest::keyClick(game.focus(), Qt::Key_F1);
     QCOMPARE(modals, std::vector<ModalWindow>{ModalWindow::Viewer});
-    QCOMPARE(game.settings.viewerText, int16_t(2));  // the help
+    QCOMPARE(game.settings.viewerText, ViewerDocument::Help);  // the help
     QTest::keyClick(game.focus(), Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(game.quits, std::vector<int>{0});
   }

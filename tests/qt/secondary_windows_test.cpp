@@ -109,7 +109,7 @@ class SecondaryWindowsTest : public QObject {
     whenModal([&](QWidget* modal) {
       auto* estate = modal->findChild<QRadioButton*>("OptAsp_1");
       QTest::mouseClick(estate, Qt::LeftButton, {}, QPoint(8, estate->height() / 2));
-      schemeWhileOpen = game.settings.colourScheme;
+      schemeWhileOpen = int(game.settings.colourScheme);
       auto* text1 = modal->findChild<QLineEdit*>("Text1");
       QTest::keyClicks(text1, "150.5");
       ok << modal->findChild<QPushButton*>("Command1")->isEnabled();
