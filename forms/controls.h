@@ -1,8 +1,8 @@
 // The state of the window controls, held as data. The window layer draws these and forwards
-// events to the handlers; the game logic reads control state back from here, never from a widget.
+// events to the handlers. The game derives them from its round and never reads them back; the
+// secondary windows' models keep their state in them.
 #pragma once
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -40,21 +40,10 @@ struct CheckBox {
 struct ListBox {
   std::vector<std::string> items;
   bool visible = true;
-  bool sorted = false;
   int selected = -1;
   // Entries that stand out (the solutions the player found): empty, or one flag per entry.
   std::vector<bool> marked;
 
-  void add(const std::string& item) {
-    const auto at = sorted ? std::upper_bound(items.begin(), items.end(), item) : items.end();
-    if (!marked.empty()) marked.insert(marked.begin() + (at - items.begin()), false);
-    items.insert(at, item);
-  }
-  void clear() {
-    items.clear();
-    marked.clear();
-    selected = -1;
-  }
   int listCount() const { return int(items.size()); }
   std::string selectedText() const {
     return selected >= 0 && selected < listCount() ? items[selected] : std::string();
