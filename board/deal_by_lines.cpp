@@ -31,97 +31,123 @@ constexpr int kLastDie = kDice - 1;
 bool contains(const std::string& text, int i) { return text.find(letters[i]) != std::string::npos; }
 
 // Die number dealt at step t of the order.
-int dieAt(Lines lines, int t) { return lines == Lines::Rows ? t : (t % 4) * 4 + t / 4; }
+int dieOfStep(Lines lines, int t) { return lines == Lines::Rows ? t : (t % kSide) * kSide + t / kSide; }
 
-bool dealByLines(GameState& s, RandomSource& rnd, const DealHooks& hooks, Lines lines) {
-  const bool columns = lines == Lines::Columns;
-  std::string vowelLine;        // vowels of the vowel group in the current line
-  std::string consonantsDealt;  // every consonant of this deal
-  std::string rareDealt;        // every rare letter of this deal
+// One deal line by line: the letters dealt so far and the steps of each die.
+class LineDeal {
+ public:
+  LineDeal(GameState& s, RandomSource& rnd, const DealHooks& hooks, Lines lines)
+      : s_(s), rnd_(rnd), hooks_(hooks), columns_(lines == Lines::Columns) {}
 
-  auto drawAfterReseed = [&rnd](int m, int c) {
-    rnd.reseed();
-    return rnd.draw(m, c);
-  };
+  // Deals die k at board position p. False when a yield reported the deal superseded.
+  bool dealDie(int k, int p) {
+    int i = -1;
+    switch (drawGroup()) {
+      case Group::Vowel:
+        if (!drawVowel(i)) return false;
+        break;
+      case Group::Consonant:
+        if (!drawConsonant(i)) return false;
+        break;
+      case Group::Rare:
+        if (!drawRare(i)) return false;
+        if (i == kIndexQ && k < kLastDie) p = placeU(p);
+        break;
+    }
+    s_.board[p] = letters[i];
+    hooks_.showDie(p, i);
+    return true;
+  }
 
-  for (int t = 0; t < kDice; ++t) {
-    const int k = dieAt(lines, t);
-    // A line starts: its vowels are forgotten, even when its first die turns out filled.
-    if (t % 4 == 0) vowelLine.clear();
-    int p = dicePos[k];
-    if (s.board[p] != kUndealt) continue;  // second die of a QU pair
+  // A line starts: its vowels are forgotten, even when its first die turns out filled.
+  void startLine() { vowelLine_.clear(); }
 
-    Group group = Group::Consonant;
+ private:
+  int drawAfterReseed(int m, int c) {
+    rnd_.reseed();
+    return rnd_.draw(m, c);
+  }
+
+  Group drawGroup() {
     for (;;) {
-      if (s.vowelQuota == 0 && s.rareQuota == 0 && s.consonantQuota == 0) {
+      if (s_.vowelQuota == 0 && s_.rareQuota == 0 && s_.consonantQuota == 0) {
         // Only reachable when the caller's quotas do not cover the dice (they must add up to
         // the dice still to deal): no group could ever open, so the fallback deals the die.
-        break;
+        return Group::Consonant;
       }
       const int g = drawAfterReseed(kGroupFaces, 0);
-      if (isVowelFace(g) && s.vowelQuota != 0) {
-        group = Group::Vowel;
-        break;
-      }
-      if (isRareFace(g) && s.rareQuota != 0) {
-        group = Group::Rare;
-        break;
-      }
-      if (s.consonantQuota != 0) break;
+      if (isVowelFace(g) && s_.vowelQuota != 0) return Group::Vowel;
+      if (isRareFace(g) && s_.rareQuota != 0) return Group::Rare;
+      if (s_.consonantQuota != 0) return Group::Consonant;
     }
+  }
 
-    int i = -1;
-    switch (group) {
-      case Group::Vowel:
-        for (;;) {
-          i = drawAfterReseed(kVowelCount, kFirstVowel);
-          if (columns && !hooks.yield()) return false;
-          if (!contains(vowelLine, i)) break;
-        }
-        vowelLine += letters[i];
-        --s.vowelQuota;
-        break;
-
-      case Group::Consonant:
-        for (;;) {
-          if (columns && !hooks.yield()) return false;
-          i = drawAfterReseed(kLineConsonantCount, kLineFirstConsonant);
-          if (std::count(consonantsDealt.begin(), consonantsDealt.end(), letters[i]) < 2) break;
-        }
-        consonantsDealt += letters[i];
-        --s.consonantQuota;
-        break;
-
-      case Group::Rare:
-        for (;;) {
-          if (!hooks.yield()) return false;
-          i = drawAfterReseed(kRareCount, kFirstRare);
-          if (!contains(rareDealt, i)) break;
-        }
-        rareDealt += letters[i];
-        --s.rareQuota;
-        if (i == kIndexQ && k < kLastDie) {
-          // QU pair: the first free neighbour from NE anticlockwise to E.
-          for (int d = 7; d >= 0; --d) {
-            const int q = p + dirOffset[d];
-            if (s.board[q] != kUndealt) continue;
-            if (drawAfterReseed(2, 0) == 0) {
-              s.board[q] = letters[kIndexU];
-              hooks.showDie(q, kIndexU);
-            } else {
-              s.board[p] = letters[kIndexU];
-              hooks.showDie(p, kIndexU);
-              p = q;
-            }
-            --s.vowelQuota;
-            break;
-          }
-        }
-        break;
+  bool drawVowel(int& i) {
+    for (;;) {
+      i = drawAfterReseed(kVowelCount, kFirstVowel);
+      if (columns_ && !hooks_.yield()) return false;
+      if (!contains(vowelLine_, i)) break;
     }
+    vowelLine_ += letters[i];
+    --s_.vowelQuota;
+    return true;
+  }
 
-    s.board[p] = letters[i];
-    hooks.showDie(p, i);
+  bool drawConsonant(int& i) {
+    for (;;) {
+      if (columns_ && !hooks_.yield()) return false;
+      i = drawAfterReseed(kLineConsonantCount, kLineFirstConsonant);
+      if (std::count(consonantsDealt_.begin(), consonantsDealt_.end(), letters[i]) < 2) break;
+    }
+    consonantsDealt_ += letters[i];
+    --s_.consonantQuota;
+    return true;
+  }
+
+  bool drawRare(int& i) {
+    for (;;) {
+      if (!hooks_.yield()) return false;
+      i = drawAfterReseed(kRareCount, kFirstRare);
+      if (!contains(rareDealt_, i)) break;
+    }
+    rareDealt_ += letters[i];
+    --s_.rareQuota;
+    return true;
+  }
+
+  // QU pair: the U goes beside the Q at p, on the first free neighbour from NE anticlockwise to
+  // E; a coin decides which of the two dice holds the Q. Returns the position of the Q.
+  int placeU(int p) {
+    for (int d = 7; d >= 0; --d) {
+      const int q = p + dirOffset[d];
+      if (s_.board[q] != kUndealt) continue;
+      const bool uBeside = drawAfterReseed(2, 0) == 0;
+      const int u = uBeside ? q : p;
+      s_.board[u] = letters[kIndexU];
+      hooks_.showDie(u, kIndexU);
+      --s_.vowelQuota;
+      return uBeside ? p : q;
+    }
+    return p;
+  }
+
+  GameState& s_;
+  RandomSource& rnd_;
+  const DealHooks& hooks_;
+  const bool columns_;
+  std::string vowelLine_;        // vowels of the vowel group in the current line
+  std::string consonantsDealt_;  // every consonant of this deal
+  std::string rareDealt_;        // every rare letter of this deal
+};
+
+bool dealByLines(GameState& s, RandomSource& rnd, const DealHooks& hooks, Lines lines) {
+  LineDeal dealer(s, rnd, hooks, lines);
+  for (int t = 0; t < kDice; ++t) {
+    const int k = dieOfStep(lines, t);
+    if (t % kSide == 0) dealer.startLine();
+    const int p = dicePos[k];
+    if (s.board[p] != kUndealt) continue;  // second die of a QU pair
+    if (!dealer.dealDie(k, p)) return false;
   }
   return true;
 }

@@ -20,83 +20,101 @@ constexpr int kStdConsonantCount = 11;
 constexpr int kVowelCount = kLastVowel - kFirstVowel + 1;
 constexpr int kRareCount = kLastRare - kFirstRare + 1;
 
+// One standard deal: the letters dealt so far and the draws of each group.
+class StandardDeal {
+ public:
+  StandardDeal(GameState& s, RandomSource& rnd, const DealHooks& hooks) : s_(s), rnd_(rnd), hooks_(hooks) {}
+
+  // The letter for the next die: the vowel step, then the rare step, then the consonant step.
+  // -1 when a yield reported the deal superseded.
+  int drawLetter() {
+    int i = -1;
+    if (!vowelStep(i)) return -1;
+    if (i < 0 && !rareStep(i)) return -1;
+    if (i < 0 && !consonantStep(i)) return -1;
+    return i;
+  }
+
+  void place(int pos, int i) {
+    dealt_ += letters[i];
+    s_.board[pos] = letters[i];
+    hooks_.showDie(pos, i);
+  }
+
+ private:
+  long occurrences(int i) const { return std::count(dealt_.begin(), dealt_.end(), letters[i]); }
+
+  // Each step returns false when superseded, and sets i when it deals a letter.
+  bool vowelStep(int& i) {
+    while (s_.vowelQuota > 0) {
+      if (!hooks_.yield()) return false;
+      if (++vowelDraws_ > kDrawLimit) break;
+      const int v = rnd_.draw(kVowelCount, kFirstVowel);
+      if (occurrences(v) >= 2) continue;
+      --s_.vowelQuota;
+      i = v;
+      break;
+    }
+    return true;
+  }
+
+  bool rareStep(int& i) {
+    while (s_.rareQuota > 0) {
+      if (!hooks_.yield()) return false;
+      if (++rareDraws_ > kDrawLimit) break;
+      const int r = rnd_.draw(kRareCount, kFirstRare);
+      if (occurrences(r) >= 1) continue;
+      --s_.rareQuota;
+      i = r;
+      break;
+    }
+    return true;
+  }
+
+  // Always ends, at the latest with the draw past the limit.
+  bool consonantStep(int& i) {
+    for (;;) {
+      const int c = rnd_.draw(kStdConsonantCount, kStdFirstConsonant);
+      if (!hooks_.yield()) return false;
+      if (++consonantDraws_ > kDrawLimit || occurrences(c) < 2) {
+        --s_.consonantQuota;
+        i = c;
+        return true;
+      }
+    }
+  }
+
+  GameState& s_;
+  RandomSource& rnd_;
+  const DealHooks& hooks_;
+  std::string dealt_;  // every letter dealt so far, in dealing order
+  int vowelDraws_ = 0, rareDraws_ = 0, consonantDraws_ = 0;
+};
+
 }  // namespace
 
 bool dealStandard(GameState& s, RandomSource& rnd, const DealHooks& hooks) {
   // The dice not dealt yet, in ascending position order (the same order as the two-digit
   // position texts "07" ... "28"). A die holds kUndealt exactly while it is in this list.
-  std::vector<int> freeList;
-  freeList.reserve(kDice);
-  for (int rowStart : {7, 13, 19, 25})
-    for (int p = rowStart; p <= rowStart + 3; ++p) freeList.push_back(p);
-  int n = kDice;
-
-  std::string dealt;  // every letter dealt so far, in dealing order
-  int vowelDraws = 0, rareDraws = 0, consonantDraws = 0;
-  auto occurrences = [&dealt](int i) { return std::count(dealt.begin(), dealt.end(), letters[i]); };
-
-  auto place = [&](int pos, int i) {
-    dealt += letters[i];
-    s.board[pos] = letters[i];
-    hooks.showDie(pos, i);
-  };
-
-  while (n > 0) {
+  std::vector<int> freeList(dicePos.begin(), dicePos.end());
+  StandardDeal dealer(s, rnd, hooks);
+  while (!freeList.empty()) {
     rnd.reseed();
-    const int k = rnd.draw(n);
-    const int p = freeList[k];
-    int i = -1;
-
-    // Vowel step.
-    while (s.vowelQuota > 0) {
-      if (!hooks.yield()) return false;
-      if (++vowelDraws > kDrawLimit) break;
-      const int v = rnd.draw(kVowelCount, kFirstVowel);
-      if (occurrences(v) >= 2) continue;
-      --s.vowelQuota;
-      i = v;
-      break;
-    }
-
-    // Rare step.
-    if (i < 0) {
-      while (s.rareQuota > 0) {
-        if (!hooks.yield()) return false;
-        if (++rareDraws > kDrawLimit) break;
-        const int r = rnd.draw(kRareCount, kFirstRare);
-        if (occurrences(r) >= 1) continue;
-        --s.rareQuota;
-        i = r;
-        break;
-      }
-    }
-
-    // Consonant step: always ends, at the latest with the draw past the limit.
-    if (i < 0) {
-      for (;;) {
-        const int c = rnd.draw(kStdConsonantCount, kStdFirstConsonant);
-        if (!hooks.yield()) return false;
-        if (++consonantDraws > kDrawLimit || occurrences(c) < 2) {
-          --s.consonantQuota;
-          i = c;
-          break;
-        }
-      }
-    }
-
-    place(p, i);
+    const int k = rnd.draw(int(freeList.size()));
+    const int p = freeList[std::size_t(k)];
+    const int i = dealer.drawLetter();
+    if (i < 0) return false;
+    dealer.place(p, i);
     freeList.erase(freeList.begin() + k);
-    --n;
 
     // Q rule: a U on the first free neighbour, E first and then clockwise.
-    if (n > 0 && i == kIndexQ) {
+    if (!freeList.empty() && i == kIndexQ) {
       for (int16_t offset : dirOffset) {
         const int q = p + offset;
         if (s.board[q] != kUndealt) continue;
-        place(q, kIndexU);
+        dealer.place(q, kIndexU);
         --s.vowelQuota;
         freeList.erase(std::find(freeList.begin(), freeList.end(), q));
-        --n;
         break;
       }
     }
