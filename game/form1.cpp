@@ -3,6 +3,7 @@
 #include "core/number_text.h"
 #include "core/startup.h"
 #include "game/game_summary.h"
+#include "game/messages.h"
 
 namespace vocari {
 
@@ -48,13 +49,6 @@ Form1::Form1(Settings& s, Platform& platform, RandomSource& random)
   for (int16_t p : dicePos) imgH[p].geometry = dieRect(p);
   for (Rect& r : Sfondo) r = Rect{8520, 1200, Shape1.width, Shape1.height};
   showRound();
-}
-
-std::string Form1::startUpMessage(StartUpError error, const std::string& programDir) {
-  const std::string name = kDictionaryName;
-  return (error == StartUpError::DictionaryUnreadable ? "Impossibile leggere il file " + name
-                                                      : "File " + name + " non trovato") +
-         " nella cartella " + programDir;
 }
 
 std::optional<std::string> Form1::Form_Load(const std::string& currentDir) {

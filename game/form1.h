@@ -11,7 +11,6 @@
 #include "board/random_source.h"
 #include "core/dictionary.h"
 #include "core/game_state.h"
-#include "core/startup.h"
 #include "forms/controls.h"
 #include "forms/platform.h"
 #include "game/round.h"
@@ -25,8 +24,6 @@ class Form1 {
   // Start-up: reads the dictionary from `currentDir` and sets the defaults. On failure returns
   // the message to show before the program ends.
   std::optional<std::string> Form_Load(const std::string& currentDir);
-  // The message for a failed start-up in the program folder `programDir`.
-  static std::string startUpMessage(StartUpError error, const std::string& programDir);
 
   // ---- Controls (geometry in twips) ----
   static constexpr int kClientWidth = 8175, kClientHeight = 8115;

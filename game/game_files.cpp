@@ -8,6 +8,7 @@
 #include "savegame/game_file.h"
 #include "game/form1.h"
 #include "game/game_summary.h"
+#include "game/messages.h"
 
 namespace vocari {
 
@@ -46,7 +47,7 @@ void Form1::mSave_Click() {
       writeGameFile(state.board, !round.clockRunning, settings.gameTime, round.score);
   if (auto error = saveGameFileAtomically(path, bytes)) {
     platform().messageBox(
-        "Impossibile salvare il file " + path + ": " + fileErrorCause(error->code, FileAction::Save) + ".",
+        "Impossibile salvare il file " + path + ": " + fileFailureText(fileFailure(error->code, FileAction::Save)) + ".",
         "Salvataggio non riuscito", MessageIcon::Warning);
   }
 }
@@ -64,7 +65,7 @@ void Form1::mApri_Click() {
   const LoadedGameFile loaded = loadGameFile(path);
   if (loaded.error == GameFileError::CannotRead) {
     platform().messageBox(
-        "Impossibile aprire il file " + path + ": " + fileErrorCause(loaded.code, FileAction::Read) + ".",
+        "Impossibile aprire il file " + path + ": " + fileFailureText(fileFailure(loaded.code, FileAction::Read)) + ".",
         "Apertura non riuscita", MessageIcon::Warning);
     return;
   }

@@ -224,19 +224,19 @@ std::optional<SaveError> saveGameFileAtomically(const std::filesystem::path& pat
   return std::nullopt;
 }
 
-std::string fileErrorCause(std::error_code code, FileAction action) {
+FileFailure fileFailure(std::error_code code, FileAction action) {
   using std::errc;
-  if (code == errc::permission_denied || code == errc::operation_not_permitted) return "permesso negato";
-  if (code == errc::read_only_file_system) return "il disco è di sola lettura";
+  if (code == errc::permission_denied || code == errc::operation_not_permitted) return FileFailure::PermissionDenied;
+  if (code == errc::read_only_file_system) return FileFailure::ReadOnlyDisk;
   // No errc names a full quota: its errno is compared as it is (both categories hold errno values).
   const bool errnoValue = code.category() == std::generic_category() || code.category() == std::system_category();
-  if (code == errc::no_space_on_device || (errnoValue && code.value() == EDQUOT)) return "il disco è pieno";
+  if (code == errc::no_space_on_device || (errnoValue && code.value() == EDQUOT)) return FileFailure::DiskFull;
   if (code == errc::no_such_file_or_directory)
-    return action == FileAction::Read ? "il file non esiste" : "la cartella non esiste";
-  if (code == errc::not_a_directory) return "la cartella non esiste";
-  if (code == errc::is_a_directory) return "il nome è quello di una cartella";
-  if (code == errc::filename_too_long) return "il nome è troppo lungo";
-  return "errore imprevisto del sistema";
+    return action == FileAction::Read ? FileFailure::MissingFile : FileFailure::MissingFolder;
+  if (code == errc::not_a_directory) return FileFailure::MissingFolder;
+  if (code == errc::is_a_directory) return FileFailure::IsAFolder;
+  if (code == errc::filename_too_long) return FileFailure::NameTooLong;
+  return FileFailure::Unexpected;
 }
 
 }  // namespace vocari

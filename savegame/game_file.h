@@ -94,9 +94,20 @@ std::optional<SaveError> saveGameFileAtomically(const std::filesystem::path& pat
 
 enum class FileAction { Read, Save };
 
-// The cause of a failed read or save in the player's words (Italian): permission denied, read-only
-// disk, disk full, missing file or folder, a folder's name, a name too long; anything else gets a
-// generic phrase.
-std::string fileErrorCause(std::error_code code, FileAction action);
+// The causes of a failed read or save that the player is told apart; the game words them.
+enum class FileFailure {
+  PermissionDenied,
+  ReadOnlyDisk,
+  DiskFull,
+  MissingFile,
+  MissingFolder,
+  IsAFolder,
+  NameTooLong,
+  Unexpected,  // anything else
+};
+
+// The cause of a failed read or save: a missing entry is the file when reading, the folder when
+// saving.
+FileFailure fileFailure(std::error_code code, FileAction action);
 
 }  // namespace vocari

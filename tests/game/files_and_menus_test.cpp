@@ -1,6 +1,7 @@
 #include <tuple>
 
 #include "core/startup.h"
+#include "game/messages.h"
 #include "game_fixture.h"
 
 using namespace vocari;
@@ -161,6 +162,17 @@ TEST_F(GameTest, AStartUpWithoutItsWordListNamesFileAndFolder) {
   std::filesystem::create_directory(dir / "Base3.txt");  // a folder where the file should be
   EXPECT_EQ(other.Form_Load(dir.string()),
             "Impossibile leggere il file Base3.txt nella cartella " + dir.string() + "/");
+}
+
+// The causes of a failed read or save, as the player reads them after "Impossibile ...: ".
+TEST(FileFailureText, NamesEachCauseInItalian) {
+  using F = FileFailure;
+  const std::pair<F, const char*> cases[] = {
+      {F::PermissionDenied, "permesso negato"}, {F::ReadOnlyDisk, "il disco è di sola lettura"},
+      {F::DiskFull, "il disco è pieno"},        {F::MissingFile, "il file non esiste"},
+      {F::MissingFolder, "la cartella non esiste"}, {F::IsAFolder, "il nome è quello di una cartella"},
+      {F::NameTooLong, "il nome è troppo lungo"}, {F::Unexpected, "errore imprevisto del sistema"}};
+  for (const auto& [failure, text] : cases) EXPECT_EQ(fileFailureText(failure), text);
 }
 
 }  // namespace

@@ -236,15 +236,19 @@ TEST_F(GameFileIo, FolderNotWritableRewritesAWritableFileInPlace) {
   EXPECT_EQ(names(dir), (std::vector<std::string>{"locked.txt", "mine.txt"}));
 }
 
-// The causes the game's own tests cannot provoke (as root, or on this disk): the player reads them
-// in Italian, never in the system's words.
-TEST(FileErrorCause, NamesTheCommonCausesInItalian) {
-  const std::pair<int, const char*> cases[] = {
-      {EACCES, "permesso negato"},       {EPERM, "permesso negato"},   {EROFS, "il disco è di sola lettura"},
-      {ENOSPC, "il disco è pieno"},      {EDQUOT, "il disco è pieno"}, {ENAMETOOLONG, "il nome è troppo lungo"},
-      {ENOTDIR, "la cartella non esiste"}, {EIO, "errore imprevisto del sistema"}};
-  for (const auto& [code, cause] : cases)
-    EXPECT_EQ(fileErrorCause(std::error_code(code, std::system_category()), FileAction::Save), cause) << code;
+// The causes the game's own tests cannot provoke (as root, or on this disk), each told apart; a
+// missing entry is the file when reading and the folder when saving.
+TEST(FileFailure, TellsTheCommonCausesApart) {
+  using F = FileFailure;
+  const std::tuple<int, FileAction, F> cases[] = {
+      {EACCES, FileAction::Save, F::PermissionDenied}, {EPERM, FileAction::Read, F::PermissionDenied},
+      {EROFS, FileAction::Save, F::ReadOnlyDisk},      {ENOSPC, FileAction::Save, F::DiskFull},
+      {EDQUOT, FileAction::Save, F::DiskFull},         {ENAMETOOLONG, FileAction::Save, F::NameTooLong},
+      {ENOTDIR, FileAction::Read, F::MissingFolder},   {ENOENT, FileAction::Read, F::MissingFile},
+      {ENOENT, FileAction::Save, F::MissingFolder},    {EISDIR, FileAction::Read, F::IsAFolder},
+      {EIO, FileAction::Read, F::Unexpected}};
+  for (const auto& [code, action, failure] : cases)
+    EXPECT_EQ(fileFailure(std::error_code(code, std::system_category()), action), failure) << code;
 }
 
 }  // namespace
