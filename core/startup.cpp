@@ -24,14 +24,34 @@ std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t
   return bytes;
 }
 
-std::optional<StartUpError> startUp(const std::string& currentDir, Settings& settings, Dictionary& dict) {
+namespace {
+
+class DiskFiles : public FileReader {
+ public:
+  bool exists(const std::string& path) override {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+  }
+  std::optional<std::string> readFile(const std::string& path, std::uintmax_t maxBytes) override {
+    return readWholeFile(path, maxBytes);
+  }
+};
+
+}  // namespace
+
+FileReader& diskFiles() {
+  static DiskFiles files;
+  return files;
+}
+
+std::optional<StartUpError> startUp(const std::string& currentDir, Settings& settings, Dictionary& dict,
+                                    FileReader& files) {
   settings.programDir = withTrailingSeparator(currentDir);
   settings.dictPath = settings.programDir + kDictionaryName;
 
-  std::error_code ec;
-  const bool exists = std::filesystem::exists(settings.dictPath, ec);
+  const bool exists = files.exists(settings.dictPath);
   std::optional<std::string> text;
-  if (exists) text = readWholeFile(settings.dictPath, kMaxDictionaryBytes);
+  if (exists) text = files.readFile(settings.dictPath, kMaxDictionaryBytes);
   if (!text) {
     dict = Dictionary();
     return exists ? StartUpError::DictionaryUnreadable : StartUpError::DictionaryMissing;

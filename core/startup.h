@@ -21,12 +21,24 @@ std::string withTrailingSeparator(std::string dir);
 // missing, not a regular file, too large or cannot be read.
 std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t maxBytes);
 
+// Whole files as the game reads them (the word list, the viewer's documents). The game passes
+// its environment; diskFiles() reads the disk.
+class FileReader {
+ public:
+  virtual ~FileReader() = default;
+  virtual bool exists(const std::string& path) = 0;
+  // As readWholeFile.
+  virtual std::optional<std::string> readFile(const std::string& path, std::uintmax_t maxBytes) = 0;
+};
+FileReader& diskFiles();
+
 // Why start-up failed: the word list is not in the program folder, or it is but cannot be read
 // (a folder, too large, unreadable).
 enum class StartUpError { DictionaryMissing, DictionaryUnreadable };
 
 // Sets the program folder from `currentDir`, reads Base3.txt from it whole and sets the
 // defaults. On failure leaves the dictionary empty and says why; the game words the message.
-std::optional<StartUpError> startUp(const std::string& currentDir, Settings& settings, Dictionary& dict);
+std::optional<StartUpError> startUp(const std::string& currentDir, Settings& settings, Dictionary& dict,
+                                    FileReader& files);
 
 }  // namespace vocari

@@ -86,8 +86,8 @@ std::optional<std::vector<TextSpan>> adviceEntries(std::string_view text,
   return entries;
 }
 
-Form2::Form2(const Settings& settings, std::function<void()> yieldEvents)
-    : settings_(settings), yieldEvents_(std::move(yieldEvents)) {}
+Form2::Form2(const Settings& settings, std::function<void()> yieldEvents, FileReader& files)
+    : settings_(settings), files_(files), yieldEvents_(std::move(yieldEvents)) {}
 
 std::optional<ViewerFailure> Form2::Form_Load() {
   int which = int(settings_.viewerText);
@@ -108,7 +108,7 @@ std::optional<ViewerFailure> Form2::Form_Load() {
     UnCons.visible = true;
   }
 
-  std::optional<std::string> text = readWholeFile(path_, kMaxDocumentBytes);
+  std::optional<std::string> text = files_.readFile(path_, kMaxDocumentBytes);
   if (!text) return failure;
   text_ = std::move(*text);
 

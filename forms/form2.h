@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/game_state.h"
+#include "core/startup.h"
 #include "forms/controls.h"
 
 namespace vocari {
@@ -49,7 +50,8 @@ class Form2 {
  public:
   // yieldEvents lets pending window events run (timer ticks) during the advice scan; it may be
   // empty.
-  explicit Form2(const Settings& settings, std::function<void()> yieldEvents = {});
+  // The documents are read through `files`.
+  explicit Form2(const Settings& settings, std::function<void()> yieldEvents = {}, FileReader& files = diskFiles());
 
   // ---- Window and controls (geometry in twips) ----
   static constexpr int kClientWidth = 8100, kClientHeight = 8280;
@@ -96,6 +98,7 @@ class Form2 {
   void showEntry(int index);
 
   const Settings& settings_;
+  FileReader& files_;
   std::function<void()> yieldEvents_;
   bool adviceMode_ = false;
   std::string path_;

@@ -20,8 +20,8 @@ Rect dieRect(int p) {
 
 }  // namespace
 
-Form1::Form1(Settings& s, Platform& platform, RandomSource& random)
-    : settings(s), platform_(platform), random_(random) {
+Form1::Form1(Settings& s, Platform& platform, RandomSource& random, Environment& environment)
+    : settings(s), platform_(platform), random_(random), environment_(environment) {
   LabTem = label("", true, rgb(255, 255, 0));
   labMostra = CheckBox{"", false, 0};
   LabTempo = label("");
@@ -53,7 +53,7 @@ Form1::Form1(Settings& s, Platform& platform, RandomSource& random)
 
 std::optional<std::string> Form1::Form_Load(const std::string& currentDir) {
   const Shown shown{*this};
-  if (auto error = startUp(currentDir, settings, dict)) return startUpMessage(*error, settings.programDir);
+  if (auto error = startUp(currentDir, settings, dict, environment_)) return startUpMessage(*error, settings.programDir);
   round.gameTime = settings.gameTime;
   round.pen = kLineRest;
   placeBackground(0);

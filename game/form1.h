@@ -12,6 +12,7 @@
 #include "core/dictionary.h"
 #include "core/game_state.h"
 #include "forms/controls.h"
+#include "forms/environment.h"
 #include "forms/platform.h"
 #include "game/round.h"
 
@@ -19,7 +20,9 @@ namespace vocari {
 
 class Form1 {
  public:
-  Form1(Settings& settings, Platform& platform, RandomSource& random);
+  // Files and folders go through `environment`.
+  Form1(Settings& settings, Platform& platform, RandomSource& random,
+        Environment& environment = systemEnvironment());
 
   // Start-up: reads the dictionary from `currentDir` and sets the defaults. On failure returns
   // the message to show before the program ends.
@@ -175,8 +178,12 @@ class Form1 {
   void showSolutions();
   void showGrid();
 
+  // The folder both file dialogs start in, settled on first use.
+  void settleLastFolder();
+
   Platform& platform_;
   RandomSource& random_;
+  Environment& environment_;
   int flowId_ = 0;
 };
 

@@ -1,9 +1,5 @@
 // Saving the grid (and a finished game's result) and opening a saved grid to play it again.
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
-#include <system_error>
 
 #include "savegame/game_file.h"
 #include "game/form1.h"
@@ -19,33 +15,32 @@ constexpr const char* kSaveTitle = "Seleziona il file in cui salvare";
 
 bool blank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
 
+}  // namespace
+
 // The folder both dialogs start in: the current directory the first time, unless the game may
 // not write there (an installed game runs in its read-only data folder): then the home folder.
 // The process's own current directory is never changed.
-void settleLastFolder(Settings& settings) {
+void Form1::settleLastFolder() {
   if (!settings.lastFolder.empty()) return;
-  std::error_code ec;
-  const auto cwd = std::filesystem::current_path(ec);
-  settings.lastFolder = ec ? settings.programDir : cwd.string();
-  const char* home = std::getenv("HOME");
-  if (::access(settings.lastFolder.c_str(), W_OK) != 0 && home && *home) settings.lastFolder = home;
+  const std::string cwd = environment_.currentFolder();
+  settings.lastFolder = cwd.empty() ? settings.programDir : cwd;
+  const std::string home = environment_.homeFolder();
+  if (!environment_.writable(settings.lastFolder) && !home.empty()) settings.lastFolder = home;
 }
-
-}  // namespace
 
 void Form1::cmdSave_Click() { mSave_Click(); }
 
 void Form1::mSave_Click() {
   const Shown shown{*this};
   round.messageColour = kRed;
-  settleLastFolder(settings);
+  settleLastFolder();
   const std::string path = platform().chooseSaveFile({kSaveTitle, settings.lastFolder, false, true});
   if (blank(path)) return;
   // Whether the game is over is decided now, after the dialog: a game whose time ran out while
   // the dialog was open is saved with its result.
   const std::string bytes =
       writeGameFile(state.board, !round.clockRunning, settings.gameTime, round.score);
-  if (auto error = saveGameFileAtomically(path, bytes)) {
+  if (auto error = environment_.saveGameFile(path, bytes)) {
     platform().messageBox(
         "Impossibile salvare il file " + path + ": " + fileFailureText(fileFailure(error->code, FileAction::Save)) + ".",
         "Salvataggio non riuscito", MessageIcon::Warning);
@@ -57,12 +52,12 @@ void Form1::mApri_Click() {
   // the opened game supersedes the running one, as "Nuovo" does.
   const Shown shown{*this};
   if (dealing()) return;
-  settleLastFolder(settings);
+  settleLastFolder();
   const std::string path = platform().chooseOpenFile({kOpenTitle, settings.lastFolder, true, false});
   if (blank(path)) return;
   settings.lastFolder = std::filesystem::path(path).parent_path().string();
 
-  const LoadedGameFile loaded = loadGameFile(path);
+  const LoadedGameFile loaded = environment_.loadGameFile(path);
   if (loaded.error == GameFileError::CannotRead) {
     platform().messageBox(
         "Impossibile aprire il file " + path + ": " + fileFailureText(fileFailure(loaded.code, FileAction::Read)) + ".",

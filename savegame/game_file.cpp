@@ -166,12 +166,16 @@ LoadedGameFile loadGameFile(const std::filesystem::path& path) {
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
   }
-  if (got > kMaxGameFileBytes) {
+  bytes.resize(got);
+  return gameFileFromBytes(bytes);
+}
+
+LoadedGameFile gameFileFromBytes(std::string_view bytes) {
+  LoadedGameFile result;
+  if (bytes.size() > kMaxGameFileBytes) {
     result.error = GameFileError::TooLarge;
     return result;
   }
-  bytes.resize(got);
-
   result.contents = readGameFile(bytes);
   if (auto board = gridToBoard(result.contents.gridText))
     result.board = *board;

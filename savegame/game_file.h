@@ -71,6 +71,9 @@ struct LoadedGameFile {
 // the meantime cannot slip through either.
 LoadedGameFile loadGameFile(const std::filesystem::path& path);
 
+// The same from bytes already read: TooLarge over kMaxGameFileBytes, else the contents and board.
+LoadedGameFile gameFileFromBytes(std::string_view bytes);
+
 struct SaveError {
   enum class Step {
     CreateTemporary,  // the temporary file could not be made in the target's folder

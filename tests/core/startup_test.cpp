@@ -32,7 +32,7 @@ TEST_F(StartUp, ReadsTheDictionaryWholeAndSetsDefaults) {
   // The dealing method and a pending competition are not start-up's to set.
   settings.methodIndex = DealMethod::ByColumns;
   settings.competitionPending = true;
-  EXPECT_EQ(startUp(dir.string(), settings, dict), std::nullopt);
+  EXPECT_EQ(startUp(dir.string(), settings, dict, diskFiles()), std::nullopt);
   EXPECT_EQ(settings.programDir, dir.string() + "/");
   EXPECT_EQ(settings.dictPath, dir.string() + "/Base3.txt");
   EXPECT_EQ(dict.text(), "\r\nCASA\r\nPANE");
@@ -42,16 +42,16 @@ TEST_F(StartUp, ReadsTheDictionaryWholeAndSetsDefaults) {
   EXPECT_TRUE(settings.competitionPending);
   // A folder ending in a separator gets no second one; an empty dictionary holds nothing.
   write("Base3.txt", "");
-  EXPECT_EQ(startUp(dir.string() + "/", settings, dict), std::nullopt);
+  EXPECT_EQ(startUp(dir.string() + "/", settings, dict, diskFiles()), std::nullopt);
   EXPECT_EQ(settings.programDir, dir.string() + "/");
   EXPECT_EQ(withTrailingSeparator("/"), "/");
   EXPECT_FALSE(dict.isPrefix("A"));
 }
 
 TEST_F(StartUp, MissingOrUnreadableDictionaryIsTold) {
-  EXPECT_EQ(startUp(dir.string(), settings, dict), StartUpError::DictionaryMissing);
+  EXPECT_EQ(startUp(dir.string(), settings, dict, diskFiles()), StartUpError::DictionaryMissing);
   fs::create_directory(dir / "Base3.txt");  // a folder where the file should be
-  EXPECT_EQ(startUp(dir.string(), settings, dict), StartUpError::DictionaryUnreadable);
+  EXPECT_EQ(startUp(dir.string(), settings, dict, diskFiles()), StartUpError::DictionaryUnreadable);
   EXPECT_EQ(settings.programDir, dir.string() + "/");
 }
 

@@ -1,6 +1,5 @@
 #include <tuple>
 
-#include "core/startup.h"
 #include "game/messages.h"
 #include "game_fixture.h"
 
@@ -14,11 +13,11 @@ TEST_F(GameTest, SaveDuringAndAfterAGame) {
   const auto path = dir / "partita.txt";
   platform.saveAnswer = path.string();
   form.cmdSave_Click();
-  EXPECT_EQ(readWholeFile(path.string(), 1 << 20), "CASA\r\nPORT\r\nENTA\r\nLUMI\r\n");
+  EXPECT_EQ(environment.files[path.string()], "CASA\r\nPORT\r\nENTA\r\nLUMI\r\n");
   ASSERT_EQ(platform.dialogs.size(), 1u);
   EXPECT_EQ(platform.dialogs[0].title, "Seleziona il file in cui salvare");
   EXPECT_TRUE(platform.dialogs[0].confirmReplace);
-  EXPECT_EQ(platform.dialogs[0].startFolder, std::filesystem::current_path().string());
+  EXPECT_EQ(platform.dialogs[0].startFolder, environment.current);
 
   clickAll({7, 8, 9, 10});
   form.CmdOK_Click();
@@ -27,24 +26,27 @@ TEST_F(GameTest, SaveDuringAndAfterAGame) {
     while (form.Timer2.enabled) form.Timer2_Timer();
   };
   form.mSave_Click();
-  EXPECT_EQ(readWholeFile(path.string(), 1 << 20), "CASA\r\nPORT\r\nENTA\r\nLUMI\r\n'120'-8#\r\n");
+  EXPECT_EQ(environment.files[path.string()], "CASA\r\nPORT\r\nENTA\r\nLUMI\r\n'120'-8#\r\n");
   // A cancelled dialog (no path, or spaces only) writes nothing, not even in the current folder.
   platform.whileSaveDialogOpen = nullptr;
   for (const char* blank : {"", "   "}) {
     platform.saveAnswer = blank;
     form.mSave_Click();
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::current_path() / "   "));
-    std::filesystem::remove(std::filesystem::current_path() / "   ");
   }
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2);
+  EXPECT_EQ(environment.files.size(), 2u);  // the word list and the saved game
+  // Where the game may not write (an installed game's data folder), the dialogs start at home.
+  settings.lastFolder.clear();
+  environment.readOnly = {environment.current};
+  form.mSave_Click();
+  EXPECT_EQ(platform.dialogs.back().startFolder, environment.home);
 }
 
 // A save or an open that fails says so in Italian, with the file and the cause, under a warning
 // icon; the game goes on unchanged.
 TEST_F(GameTest, FailingSaveOrOpenNamesTheFileAndTheCause) {
   startKnownGame();
-  std::filesystem::create_directory(dir / "cartella");
+  environment.folders.insert((dir / "cartella").string());
   for (const auto& [path, cause] : {std::pair{dir / "manca" / "partita.txt", "la cartella non esiste"},
                                     {dir / "cartella", "il nome è quello di una cartella"}}) {
     platform.saveAnswer = path.string();
@@ -68,7 +70,7 @@ TEST_F(GameTest, FailingSaveOrOpenNamesTheFileAndTheCause) {
 TEST_F(GameTest, OpenStartsAGameOnTheStoredGridAgainstItsResult) {
   settings.gameTime = 150;
   const auto path = dir / "gara.txt";
-  std::ofstream(path, std::ios::binary) << "CASA\r\nPORT\r\nENTA\r\nLUMi\r\n'120'-57#\r\n";
+  write(path, "CASA\r\nPORT\r\nENTA\r\nLUMi\r\n'120'-57#\r\n");
   platform.openAnswer = path.string();
   form.mApri_Click();
   ASSERT_EQ(platform.dialogs.size(), 1u);
@@ -87,7 +89,7 @@ TEST_F(GameTest, OpenStartsAGameOnTheStoredGridAgainstItsResult) {
 
   // A file without a result line clears the opponent line, a digit shows an empty die (not the
   // letter of the last grid), LF alone ends a line; the next dialog starts in the file's folder.
-  std::ofstream(dir / "senza.txt", std::ios::binary) << "LUMI\nENTA\nPORT\nCAS4\n";
+  write(dir / "senza.txt", "LUMI\nENTA\nPORT\nCAS4\n");
   platform.openAnswer = (dir / "senza.txt").string();
   form.mApri_Click();
   EXPECT_EQ(platform.dialogs.back().startFolder, dir.string());
@@ -107,7 +109,7 @@ TEST_F(GameTest, ARefusedFileChangesNothing) {
   clickAll({7, 8});
   form.round.opponentLine = "120'-9#";
   for (const char* bytes : {"CASA\r\nPORT\r\nENTA\r\nLUMI\r\nXXXX\r\n'120'-57#\r\n", "CASAPORTENTALUMI\r\n \r\n", ""}) {
-    std::ofstream(dir / "rotto.txt", std::ios::binary) << bytes;
+    write(dir / "rotto.txt", bytes);
     platform.openAnswer = (dir / "rotto.txt").string();
     const int beeps = platform.beeps;
     form.mApri_Click();
@@ -156,10 +158,10 @@ namespace {
 
 // Start-up says which word list it could not read, and where.
 TEST_F(GameTest, AStartUpWithoutItsWordListNamesFileAndFolder) {
-  std::filesystem::remove(dir / "Base3.txt");
-  Form1 other{settings, platform, random};
+  environment.files.clear();
+  Form1 other{settings, platform, random, environment};
   EXPECT_EQ(other.Form_Load(dir.string()), "File Base3.txt non trovato nella cartella " + dir.string() + "/");
-  std::filesystem::create_directory(dir / "Base3.txt");  // a folder where the file should be
+  environment.folders.insert((dir / "Base3.txt").string());  // a folder where the file should be
   EXPECT_EQ(other.Form_Load(dir.string()),
             "Impossibile leggere il file Base3.txt nella cartella " + dir.string() + "/");
 }

@@ -2,14 +2,13 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "board_text.h"
+#include "fake_environment.h"
 #include "fake_platform.h"
 #include "game/form1.h"
 
@@ -37,17 +36,13 @@ struct Shown {
 class GameTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = std::filesystem::temp_directory_path() /
-          ("vocari-game-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
     std::string text = "\r\n";
     for (const char* w : kWords) text += std::string(w) + "\r\n";
-    std::ofstream(dir / "Base3.txt", std::ios::binary) << text;
+    environment.folders = {dir.string(), environment.current, environment.home};
+    write(dir / "Base3.txt", text);
     ASSERT_EQ(form.Form_Load(dir.string()), std::nullopt);
   }
-  void TearDown() override { std::filesystem::remove_all(dir); }
+  void write(const std::filesystem::path& path, const std::string& bytes) { environment.files[path.string()] = bytes; }
 
   // Starts a game on the known board, as opening a file does.
   void startKnownGame(const char* dice = kBoard) {
@@ -78,11 +73,12 @@ class GameTest : public ::testing::Test {
     return n;
   }
 
-  std::filesystem::path dir;
+  std::filesystem::path dir = "/vocari";  // the program folder
   Settings settings;
   FakePlatform platform;
+  FakeEnvironment environment;
   RealRandom random{7};
-  Form1 form{settings, platform, random};
+  Form1 form{settings, platform, random, environment};
 };
 
 }  // namespace vocari::testing

@@ -118,7 +118,7 @@ TEST_F(GameTest, MenuNewGameAndOpenAreIgnoredDuringTheDealButSupersedeTheSearch)
   EXPECT_TRUE(platform.dialogs.empty());
   EXPECT_EQ(form.Timer2.starts, 1);
 
-  std::ofstream(dir / "gara.txt", std::ios::binary) << "LUMIXXXXXXXXXXXX\r\n'120'-3#\r\n";
+  write(dir / "gara.txt", "LUMIXXXXXXXXXXXX\r\n'120'-3#\r\n");
   platform.openAnswer = (dir / "gara.txt").string();
   platform.atYield.push_back([&] {
     EXPECT_FALSE(form.dealing());

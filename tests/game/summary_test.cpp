@@ -132,7 +132,7 @@ TEST_F(SummaryTest, CompetitionVerdicts) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const auto path = dir / "gara.txt";
-    std::ofstream(path, std::ios::binary) << writeGameFile(boardOf(kBoard), true, c.storedTime, c.storedScore);
+    write(path, writeGameFile(boardOf(kBoard), true, c.storedTime, c.storedScore));
     platform.openAnswer = path.string();
     form.mApri_Click();
     confirm({7, 8, 9, 10});
