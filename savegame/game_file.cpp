@@ -19,7 +19,6 @@ constexpr std::string_view kLineEnd = "\r\n";
 // An editor may start a UTF-8 file with a byte-order mark; it is no grid character.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr char kResultMarker = '\'';
-constexpr std::array<int, 4> kRowStarts = {7, 13, 19, 25};
 
 std::error_code lastError() { return {errno, std::generic_category()}; }
 
@@ -89,9 +88,9 @@ bool writeInPlace(const std::filesystem::path& target, std::string_view bytes,
 
 std::string writeGameFile(const Board& board, bool gameOver, double gameTime, int score) {
   std::string out;
-  for (int start : kRowStarts) {
-    for (int p = start; p < start + 4; ++p) out += board[p];
-    out += kLineEnd;
+  for (int d = 0; d < kDice; ++d) {
+    out += board[dicePos[d]];
+    if (d % kSide == kSide - 1) out += kLineEnd;  // one line a row of the grid
   }
   if (gameOver) {
     out += kResultMarker;
