@@ -194,34 +194,29 @@ namespace {
 // Every control the code map's glossary of the main window names exists: declared in
 // game/form1.h, or given as a widget's objectName by the window ("imgH_7" for imgH(p)).
 TEST(CodeMap, NamesOnlyControlsThatExist) {
-  const std::string root = VOCARI_SOURCE_DIR;
-  const std::string map = vocari::readWholeFile(root + "/docs/architecture.md", 1 << 20).value_or("");
-  const std::string form1 = vocari::readWholeFile(root + "/game/form1.h", 1 << 20).value_or("");
-  std::string window;
-  for (const char* file : {"main_window.cpp", "main_window.h", "die_widget.cpp", "path_lines_widget.cpp"})
-    window += vocari::readWholeFile(root + "/qt/" + file, 1 << 20).value_or("");
+  const auto source = [](const std::string& file) {
+    return vocari::readWholeFile(std::string(VOCARI_SOURCE_DIR) + "/" + file, 1 << 20).value_or("");
+  };
+  const std::string map = source("docs/architecture.md"), form1 = source("game/form1.h");
+  const std::string window = source("qt/main_window.cpp") + source("qt/die_widget.cpp");
   const auto declared = [&](const std::string& name) {
     const auto word = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; };
     for (std::size_t at = form1.find(name); at != std::string::npos; at = form1.find(name, at + 1))
       if ((at == 0 || !word(form1[at - 1])) && !word(form1[at + name.size()])) return true;
     return window.find('"' + name) != std::string::npos;
   };
-  // The glossary: the table rows between its heading and the next one; each row's first cell
-  // holds one or more names in backquotes, an indexed one as `imgH(p)`.
-  const std::size_t from = map.find("## The main window's controls"), to = map.find("\n## ", from + 1);
+  // The glossary's rows, up to the next heading: the first cell holds names in backquotes, an
+  // indexed one as `imgH(p)`.
+  const std::size_t from = map.find("## The main window's controls");
   ASSERT_NE(from, std::string::npos);
-  std::istringstream rows(map.substr(from, to - from));
+  std::istringstream rows(map.substr(from, map.find("\n## ", from + 1) - from));
   int names = 0;
   for (std::string row; std::getline(rows, row);) {
-    if (row.rfind("| `", 0) != 0) continue;
-    const std::string cell = row.substr(2, row.find(" |", 2) - 2);
-    for (std::size_t open = cell.find('`'); open != std::string::npos; open = cell.find('`', open + 1)) {
-      const std::size_t close = cell.find('`', open + 1);
-      std::string name = cell.substr(open + 1, close - open - 1);
-      name = name.substr(0, name.find('('));
-      EXPECT_TRUE(declared(name)) << name << " is in the glossary but not in the game";
-      ++names;
-      open = close;
+    const std::string cell = row.rfind("| `", 0) == 0 ? row.substr(2, row.find(" |", 2) - 2) : "";
+    for (std::size_t open = cell.find('`'), close; open != std::string::npos; open = cell.find('`', close + 1), ++names) {
+      close = cell.find('`', open + 1);
+      const std::string name = cell.substr(open + 1, close - open - 1);
+      EXPECT_TRUE(declared(name.substr(0, name.find('(')))) << name << " is in the glossary but not in the game";
     }
   }
   EXPECT_GE(names, 38);  // the whole glossary was read

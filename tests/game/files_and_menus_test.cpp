@@ -37,7 +37,7 @@ TEST_F(GameTest, SaveDuringAndAfterAGame) {
   EXPECT_EQ(environment.files.size(), 2u);  // the word list and the saved game
   // Where the game may not write (an installed game's data folder), the dialogs start at home.
   settings.lastFolder.clear();
-  environment.readOnly = {environment.current};
+  environment.readOnly = environment.current;
   form.mSave_Click();
   EXPECT_EQ(platform.dialogs.back().startFolder, environment.home);
 }
@@ -152,27 +152,19 @@ TEST_F(GameTest, MenuEntriesOpenTheirWindowAndSetTheMessageColour) {
             std::tuple(480, 600, 8520, 1200, 1));  // on the board outline, and out of sight
 }
 
-}  // namespace
-
-namespace {
-
 // Start-up says which word list it could not read, and where.
 TEST_F(GameTest, AStartUpWithoutItsWordListNamesFileAndFolder) {
   environment.files.clear();
-  Form1 other{settings, platform, random, environment};
-  EXPECT_EQ(other.Form_Load(dir.string()), "File Base3.txt non trovato nella cartella " + dir.string() + "/");
+  EXPECT_EQ(form.Form_Load(dir.string()), "File Base3.txt non trovato nella cartella " + dir.string() + "/");
   environment.folders.insert((dir / "Base3.txt").string());  // a folder where the file should be
-  EXPECT_EQ(other.Form_Load(dir.string()),
-            "Impossibile leggere il file Base3.txt nella cartella " + dir.string() + "/");
+  EXPECT_EQ(form.Form_Load(dir.string()), "Impossibile leggere il file Base3.txt nella cartella " + dir.string() + "/");
 }
 
-// The causes of a failed read or save, as the player reads them after "Impossibile ...: ".
+// The causes of a failed read or save that the tests above cannot provoke, as the player reads them.
 TEST(FileFailureText, NamesEachCauseInItalian) {
   using F = FileFailure;
-  const std::pair<F, const char*> cases[] = {
-      {F::PermissionDenied, "permesso negato"}, {F::ReadOnlyDisk, "il disco è di sola lettura"},
-      {F::DiskFull, "il disco è pieno"},        {F::MissingFile, "il file non esiste"},
-      {F::MissingFolder, "la cartella non esiste"}, {F::IsAFolder, "il nome è quello di una cartella"},
+  const std::pair<F, const char*> cases[] = {{F::PermissionDenied, "permesso negato"},
+      {F::ReadOnlyDisk, "il disco è di sola lettura"}, {F::DiskFull, "il disco è pieno"},
       {F::NameTooLong, "il nome è troppo lungo"}, {F::Unexpected, "errore imprevisto del sistema"}};
   for (const auto& [failure, text] : cases) EXPECT_EQ(fileFailureText(failure), text);
 }

@@ -62,17 +62,6 @@ class GameTest : public ::testing::Test {
     }
     return s;
   }
-  int framedCount() const {
-    int n = 0;
-    for (int16_t p : dicePos) n += form.imgH[p].borderStyle;
-    return n;
-  }
-  int visibleLines() const {
-    int n = 0;
-    for (int16_t p : dicePos) n += form.Lin[p].visible;
-    return n;
-  }
-
   std::filesystem::path dir = "/vocari";  // the program folder
   Settings settings;
   FakePlatform platform;

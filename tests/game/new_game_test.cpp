@@ -74,14 +74,14 @@ TEST_F(GameTest, ADealtGameClearsTheLastGameAndStartsWithNoDiePicked) {
     EXPECT_EQ(std::tuple(form.labMostra.value, form.ListS.visible, form.Label1.visible, form.LisMie.listCount(),
                          form.round.score, form.LabPun.caption + form.LabelT.caption, form.LabTem.caption),
               std::tuple(0, false, false, 0, 0, "", "150"));
-    EXPECT_EQ(framedCount() + visibleLines(), 0);
+    EXPECT_EQ(shown().framed.size() + shown().lines.size(), 0u);
     for (int16_t p : dicePos) {
       const auto [x, y] = form.dieCentre(p);
       const Line& l = form.Lin[p];
       EXPECT_EQ(std::tuple(l.x1, l.y1, l.x2, l.y2, l.borderColor), std::tuple(x, y, x, y, kLineRest)) << p;
     }
     form.imgh_Click(first);
-    EXPECT_EQ(std::tuple(form.LabelT.caption, framedCount(), form.CmdOK.enabled, platform.beeps),
+    EXPECT_EQ(std::tuple(form.LabelT.caption, int(shown().framed.size()), form.CmdOK.enabled, platform.beeps),
               std::tuple(std::string(1, form.state.board[first]), 1, false, 0));
   }
 }

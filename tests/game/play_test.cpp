@@ -107,7 +107,7 @@ TEST_F(GameTest, TakingLettersBack) {
   EXPECT_EQ(form.LisMie.items, std::vector<std::string>{"C"});
   form.levaLast_Click();
   EXPECT_EQ(form.round.lastDie(), kNoDie);
-  EXPECT_FALSE(form.CmdOK.enabled || form.levaLast.enabled || visibleLines() > 0);
+  EXPECT_FALSE(form.CmdOK.enabled || form.levaLast.enabled || !shown().lines.empty());
   form.imgh_Click(28);  // any die starts a new word
   EXPECT_EQ(form.LabelT.caption, "I");
   EXPECT_FALSE(form.CmdOK.enabled);  // one letter reached by picking

@@ -50,7 +50,7 @@ TEST_F(GameTest, PressTracesTheFirstPathAndReleaseClearsTheGrid) {
   form.CmdOK_Click();
   form.LisMie.selected = 0;
   form.LisMie_MouseDown();
-  EXPECT_EQ(framedCount(), 4);
+  EXPECT_EQ(shown().framed.size(), 4u);
   form.LisMie_MouseUp();
   form.LisMie.selected = -1;
   form.LisMie_MouseDown();

@@ -240,13 +240,11 @@ TEST_F(GameFileIo, FolderNotWritableRewritesAWritableFileInPlace) {
 // missing entry is the file when reading and the folder when saving.
 TEST(FileFailure, TellsTheCommonCausesApart) {
   using F = FileFailure;
+  constexpr auto R = FileAction::Read, S = FileAction::Save;
   const std::tuple<int, FileAction, F> cases[] = {
-      {EACCES, FileAction::Save, F::PermissionDenied}, {EPERM, FileAction::Read, F::PermissionDenied},
-      {EROFS, FileAction::Save, F::ReadOnlyDisk},      {ENOSPC, FileAction::Save, F::DiskFull},
-      {EDQUOT, FileAction::Save, F::DiskFull},         {ENAMETOOLONG, FileAction::Save, F::NameTooLong},
-      {ENOTDIR, FileAction::Read, F::MissingFolder},   {ENOENT, FileAction::Read, F::MissingFile},
-      {ENOENT, FileAction::Save, F::MissingFolder},    {EISDIR, FileAction::Read, F::IsAFolder},
-      {EIO, FileAction::Read, F::Unexpected}};
+      {EACCES, S, F::PermissionDenied}, {EPERM, R, F::PermissionDenied}, {EROFS, S, F::ReadOnlyDisk},
+      {ENOSPC, S, F::DiskFull}, {EDQUOT, S, F::DiskFull}, {ENAMETOOLONG, S, F::NameTooLong}, {ENOTDIR, R, F::MissingFolder},
+      {ENOENT, R, F::MissingFile}, {ENOENT, S, F::MissingFolder}, {EISDIR, R, F::IsAFolder}, {EIO, R, F::Unexpected}};
   for (const auto& [code, action, failure] : cases)
     EXPECT_EQ(fileFailure(std::error_code(code, std::system_category()), action), failure) << code;
 }

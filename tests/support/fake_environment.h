@@ -21,11 +21,8 @@ class FakeEnvironment : public Environment {
   }
   LoadedGameFile loadGameFile(const std::string& path) override {
     if (const auto it = files.find(path); it != files.end()) return gameFileFromBytes(it->second);
-    LoadedGameFile failed;
-    failed.error = GameFileError::CannotRead;
-    failed.code = std::make_error_code(folders.count(path) ? std::errc::is_a_directory
-                                                           : std::errc::no_such_file_or_directory);
-    return failed;
+    using enum std::errc;
+    return {GameFileError::CannotRead, std::make_error_code(folders.count(path) ? is_a_directory : no_such_file_or_directory)};
   }
   // A save into a folder that is not there, or onto a folder, fails as on disk.
   std::optional<SaveError> saveGameFile(const std::string& path, std::string_view bytes) override {
@@ -37,12 +34,11 @@ class FakeEnvironment : public Environment {
   }
   std::string currentFolder() override { return current; }
   std::string homeFolder() override { return home; }
-  bool writable(const std::string& folder) override { return folders.count(folder) && !readOnly.count(folder); }
+  bool writable(const std::string& folder) override { return folders.count(folder) && folder != readOnly; }
 
   std::map<std::string, std::string> files;
   std::set<std::string> folders;
-  std::set<std::string> readOnly;
-  std::string current = "/corrente", home = "/casa";
+  std::string current = "/corrente", home = "/casa", readOnly;
 };
 
 }  // namespace vocari::testing
