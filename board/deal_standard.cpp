@@ -45,27 +45,19 @@ class StandardDeal {
   long occurrences(int i) const { return std::count(dealt_.begin(), dealt_.end(), letters[i]); }
 
   // Each step returns false when superseded, and sets i when it deals a letter.
-  bool vowelStep(int& i) {
-    while (s_.vowelQuota > 0) {
-      if (!hooks_.yield()) return false;
-      if (++vowelDraws_ > kDrawLimit) break;
-      const int v = rnd_.draw(kVowelCount, kFirstVowel);
-      if (occurrences(v) >= 2) continue;
-      --s_.vowelQuota;
-      i = v;
-      break;
-    }
-    return true;
-  }
+  bool vowelStep(int& i) { return groupStep(s_.vowelQuota, vowelDraws_, kVowelCount, kFirstVowel, 2, i); }
+  bool rareStep(int& i) { return groupStep(s_.rareQuota, rareDraws_, kRareCount, kFirstRare, 1, i); }
 
-  bool rareStep(int& i) {
-    while (s_.rareQuota > 0) {
+  // Draws letters of one group while its quota lasts, up to its draw limit, until one occurs
+  // fewer than `allowed` times in the deal.
+  bool groupStep(int& quota, int& draws, int count, int first, long allowed, int& i) {
+    while (quota > 0) {
       if (!hooks_.yield()) return false;
-      if (++rareDraws_ > kDrawLimit) break;
-      const int r = rnd_.draw(kRareCount, kFirstRare);
-      if (occurrences(r) >= 1) continue;
-      --s_.rareQuota;
-      i = r;
+      if (++draws > kDrawLimit) break;
+      const int letter = rnd_.draw(count, first);
+      if (occurrences(letter) >= allowed) continue;
+      --quota;
+      i = letter;
       break;
     }
     return true;

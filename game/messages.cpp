@@ -1,5 +1,7 @@
 #include "game/messages.h"
 
+#include <iterator>
+
 namespace vocari {
 
 std::string startUpMessage(StartUpError error, const std::string& programDir) {
@@ -10,25 +12,13 @@ std::string startUpMessage(StartUpError error, const std::string& programDir) {
 }
 
 std::string fileFailureText(FileFailure failure) {
-  switch (failure) {
-    case FileFailure::PermissionDenied:
-      return "permesso negato";
-    case FileFailure::ReadOnlyDisk:
-      return "il disco è di sola lettura";
-    case FileFailure::DiskFull:
-      return "il disco è pieno";
-    case FileFailure::MissingFile:
-      return "il file non esiste";
-    case FileFailure::MissingFolder:
-      return "la cartella non esiste";
-    case FileFailure::IsAFolder:
-      return "il nome è quello di una cartella";
-    case FileFailure::NameTooLong:
-      return "il nome è troppo lungo";
-    case FileFailure::Unexpected:
-      break;
-  }
-  return "errore imprevisto del sistema";
+  // Indexed by FileFailure.
+  static constexpr const char* kTexts[] = {"permesso negato",        "il disco è di sola lettura",
+                                           "il disco è pieno",       "il file non esiste",
+                                           "la cartella non esiste", "il nome è quello di una cartella",
+                                           "il nome è troppo lungo", "errore imprevisto del sistema"};
+  static_assert(std::size(kTexts) == std::size_t(FileFailure::Unexpected) + 1);
+  return kTexts[std::size_t(failure)];
 }
 
 }  // namespace vocari
