@@ -108,33 +108,19 @@ void Form1::gameTimeSet() {
 
 // ---- Menu ----
 
+// "Guida completa" (F1, also during a game) leaves the message's colour; the other entries turn
+// it red.
 void Form1::viewDocument(ViewerDocument document) {
+  const Shown shown{*this};
+  if (document != ViewerDocument::Help) round.messageColour = kRed;
   settings.viewerText = document;
   platform().showModal(ModalWindow::Viewer);
 }
 
-void Form1::mDizi_Click() {
-  const Shown shown{*this};
-  round.messageColour = kRed;
-  viewDocument(ViewerDocument::Dictionary);
-}
-
-void Form1::mAcro_Click() {
-  const Shown shown{*this};
-  round.messageColour = kRed;
-  viewDocument(ViewerDocument::Acronyms);
-}
-
-void Form1::mGuida_Click() {
-  const Shown shown{*this};
-  viewDocument(ViewerDocument::Help);
-}
-
-void Form1::mCons_Click() {
-  const Shown shown{*this};
-  round.messageColour = kRed;
-  viewDocument(ViewerDocument::Advice);
-}
+void Form1::mDizi_Click() { viewDocument(ViewerDocument::Dictionary); }
+void Form1::mAcro_Click() { viewDocument(ViewerDocument::Acronyms); }
+void Form1::mGuida_Click() { viewDocument(ViewerDocument::Help); }
+void Form1::mCons_Click() { viewDocument(ViewerDocument::Advice); }
 
 void Form1::mInfo_Click() {
   const Shown shown{*this};
