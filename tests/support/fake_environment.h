@@ -22,7 +22,8 @@ class FakeEnvironment : public Environment {
   LoadedGameFile loadGameFile(const std::string& path) override {
     if (const auto it = files.find(path); it != files.end()) return gameFileFromBytes(it->second);
     using enum std::errc;
-    return {GameFileError::CannotRead, std::make_error_code(folders.count(path) ? is_a_directory : no_such_file_or_directory)};
+    return {GameFileError::CannotRead, std::make_error_code(folders.count(path) ? is_a_directory : no_such_file_or_directory), {},
+            emptyBoard()};
   }
   // A save into a folder that is not there, or onto a folder, fails as on disk.
   std::optional<SaveError> saveGameFile(const std::string& path, std::string_view bytes) override {
