@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/game_state.h"
+#include "core/number_text.h"
 #include "forms/controls.h"
 
 namespace vocari {
@@ -28,14 +29,15 @@ class Form5 {
   static constexpr Colour kFrame2Color = rgb(192, 255, 192);
 
   static constexpr int kEnterKey = 13;
-  // Accepted game times, in seconds. The upper bound keeps the 16-bit copy exact.
+  // Accepted game times, in seconds: at least the default time. The upper bound keeps the 16-bit
+  // copy exact.
   static constexpr double kMinGameTime = kDefaultGameTime, kMaxGameTime = 32767;
   // Text1's tooltip: the accepted range, "Da 120 a 32767 secondi".
   static std::string text1ToolTip();
 
   Label Label1{.caption = "- Tempo partita (sec)"};
   Label Label2{.caption = "- Aspetto e colori:"};
-  Label Label3{.caption = "almeno 120'"};
+  Label Label3{.caption = "almeno " + formatNumber(kMinGameTime) + "'"};  // "almeno 120'"
   Label Label4{.caption = "- Casualizzazione:"};
   Label Label5{.caption = "Se si è modificato il Tempo partita, dare Invio", .visible = false};
   std::array<OptionButton, 4> OptAsp{{{.caption = "Inverno (std)", .value = true},
