@@ -43,7 +43,7 @@ void Form1::showWordAndScore() {
   for (Label* l : {&Label4, &LabelT}) l->visible = idle || r.inPlay;
   for (Button* b : {&levaLast, &levaAll}) b->visible = idle || r.inPlay;
   CmdOK.visible = r.inPlay;
-  LisMie.visible = r.inPlay;
+  LisMie.visible = r.inPlay || r.listedEarly;
   LisMie.items = r.words;
   LabelT.caption = r.clockRunning ? r.word : "";
   const bool building = r.clockRunning && !r.path.empty();
