@@ -42,7 +42,7 @@ inline constexpr double kDefaultGameTime = 120;
 enum class DealMethod : int16_t { Standard = 0, ByRows = 1, ByColumns = 2 };  // "Metodo Std", "R", "C"
 // The four colour schemes, each with its season's background.
 enum class Season : int16_t { Winter = 0, Summer = 1, Spring = 2, Autumn = 3 };
-inline constexpr int kSeasons = 4;
+inline constexpr int kSeasonCount = 4;
 // The documents of the text viewer.
 enum class ViewerDocument : int16_t { Dictionary = 0, Acronyms = 1, Help = 2, Advice = 3 };
 

@@ -133,11 +133,11 @@ void Form1::mOpzioni_Click() {
   round.messageColour = kRed;
   const int oldScheme = int(settings.colourScheme);
   platform().showModal(ModalWindow::Options);
-  if (oldScheme >= 0 && oldScheme < kSeasons) {
+  if (oldScheme >= 0 && oldScheme < kSeasonCount) {
     Sfondo[oldScheme].left = 8520;
     Sfondo[oldScheme].top = 1200;
   }
-  if (const int scheme = int(settings.colourScheme); scheme >= 0 && scheme < kSeasons) placeBackground(scheme);
+  if (const int scheme = int(settings.colourScheme); scheme >= 0 && scheme < kSeasonCount) placeBackground(scheme);
 }
 
 }  // namespace vocari
