@@ -50,8 +50,9 @@ TEST(Search, ListsTheExpectedWords) {
       {"DiagonalTurn", "\r\nABCD\r\n", "AXXX" "XBXX" "XCDX" "XXXX", {"ABCD"}},
       {"QGetsNoSpecialTreatment", "\r\nQUA\r\nQA\r\n", "QAXX" "XXXX" "XXXX" "XXXU", {"QA"}},
       {"LastDieStartsAWord", "\r\nAS\r\n", "XXXX" "XXXX" "XXXX" "XXSA", {"AS"}},
-      // The list goes on past a chain over every die: nothing to extend it with.
-      {"AllSixteenDiceThenLongerLines", "\r\nABCDHGFEIJKLPONM\r\nABCDHGFEIJKLPONMA\r\nABCDHGFEIJKLPONMQRS\r\n",
+      // The list goes on past a chain over every die, with letters that the last die's
+      // neighbours show (I, J, N): they are all used, so nothing extends it.
+      {"AllSixteenDiceThenLongerLines", "\r\nABCDHGFEIJKLPONM\r\nABCDHGFEIJKLPONMI\r\nABCDHGFEIJKLPONMNJ\r\n",
        "ABCD" "EFGH" "IJKL" "MNOP", {"ABCDHGFEIJKLPONM"}},
       {"EmptyDictionary", "", "ABCD" "EFGH" "IJKL" "MNOP", {}},
   };
