@@ -24,7 +24,7 @@ echo "package: $deb"
 status=0
 # Every tag of severity error or warning fails; the informational ones are shown but pass.
 echo "--- lintian"
-lintian --info --fail-on error,warning "$deb" || status=1
+lintian --display-info --fail-on error,warning "$deb" || status=1
 
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
