@@ -11,7 +11,7 @@ packages=(
   witalian hunspell-it
   qt6-translations-l10n locales
   xvfb xauth fonts-dejavu-core fonts-liberation2
-  lintian  # Debian's package checker, run on the built package by a test
+  lintian desktop-file-utils appstream  # the package checks: lintian and the two validators
 )
 scripts/install_packages.sh "${packages[@]}"
 
