@@ -90,7 +90,8 @@ const LabelLayout kLabels[] = {
     {"LabErr", &Form1::LabErr, {2160, 6120, 2655, 375}, 9.75, true, Qt::AlignLeft, false},
     {"Label6", &Form1::Label6, {360, 7800, 2295, 255}, 12, true, Qt::AlignLeft, false},
     // In the free band between "OK" and the buttons below it, as wide as the board and its buttons.
-    {"LabEsito", &Form1::LabEsito, {480, 6525, 4620, 420}, 8.25, true, Qt::AlignLeft | Qt::AlignVCenter, false, Fit::Box},
+    {"LabEsito", &Form1::LabEsito, {480, 6525, 4620, 420}, 8.25, true, Qt::AlignLeft | Qt::AlignVCenter, false,
+     Fit::Box},
 };
 
 // The summary and the opponent's result always show whole: their font, scaled with the window,

@@ -94,7 +94,8 @@ void OptionsDialog::addOptions(QFrame* panel, std::span<const OptionButton> mode
 }
 
 void OptionsDialog::addTimeField() {
-  label1_ = makeLabel(this, "Label1", model_.Label1, twipsRect(360, 600, 3135, 375), sansSerif(12, true), Qt::AlignLeft);
+  label1_ = makeLabel(this, "Label1", model_.Label1, twipsRect(360, 600, 3135, 375), sansSerif(12, true),
+                      Qt::AlignLeft);
   text1_ = new QLineEdit(this);
   text1_->setObjectName("Text1");
   text1_->setGeometry(twipsRect(3480, 570, 855, 420));
