@@ -389,10 +389,9 @@ void MainWindow::buildLists(QWidget* client) {
     list->onSelect = [model](int selected) { model->selected = selected; };
     list->onPress = [this, down = row.down] { handle([this, down] { (form_.*down)(); }); };
     list->onRelease = [this, up = row.up] { handle([this, up] { (form_.*up)(); }); };
+    list->setAccessibleName(text((form_.*row.heading).caption));
     lists_.emplace_back(list, model);
   }
-  for (std::size_t i = 0; i < lists_.size(); ++i)
-    lists_[i].first->setAccessibleName(text((form_.*kLists[i].heading).caption));
 }
 
 void MainWindow::buildButtons(QWidget* client) {

@@ -1,6 +1,6 @@
-// Window units, colours and fonts shared by every window: geometry is given in twips (15 to a
-// pixel at 96 dots per inch), colours as the models hold them, fonts by the face the game was
-// designed with, falling back to installed ones.
+// Window units, colours and fonts shared by every window, and the small widget helpers they all
+// use: geometry is given in twips (15 to a pixel at 96 dots per inch), colours as the models hold
+// them, fonts by the face the game was designed with, falling back to installed ones.
 #pragma once
 
 #include <QColor>
@@ -31,8 +31,8 @@ struct FontFit {
 };
 // Gives the label the font its text fits at; the face and weight stay the label's.
 void fitFont(QLabel* label, const FontFit& fit);
-// The secondary windows' labels: from `points`, half a point at a time down to 6, each line
-// within the label's width.
+// The secondary windows' labels: from `points`, half a point at a time until the size is 6 or
+// less, each line within the label's width.
 constexpr FontFit widthFit(qreal points) { return {points, 0.5, 6, false}; }
 
 // Twips to device-independent pixels, rounded to the nearest pixel.
