@@ -123,12 +123,16 @@ struct VerbClass {
   const char* firstAdd;
   const char* infinitive;  // as the affix file writes it
   std::vector<std::string> present, plural, weakPast, future;
+  // Forms that show a verb of the class has the plain present at all: most -ire verbs take -isc-
+  // instead (gioisco, not gioo), and their entries may carry this class all the same.
+  std::vector<std::string> plainPresent;
 };
 const VerbClass kVerbClasses[] = {
     {"B", "o", "ere", {"O", "I", "E", "ONO", "A", "ANO"}, {"IAMO", "IATE"},
      {"EI", "ETTI", "ETTE", "ERONO", "ETTERO"},
-     {"ERO", "ERAI", "ERA", "EREMO", "ERETE", "ERANNO", "EREI", "ERESTI", "EREBBE", "EREMMO", "ERESTE", "EREBBERO"}},
-    {"C", "o", "ire", {"O", "I", "E", "ONO", "A", "ANO"}, {"IAMO", "IATE"}, {}, {}},
+     {"ERO", "ERAI", "ERA", "EREMO", "ERETE", "ERANNO", "EREI", "ERESTI", "EREBBE", "EREMMO", "ERESTE", "EREBBERO"},
+     {}},
+    {"C", "o", "ire", {"O", "I", "E", "ONO", "A", "ANO"}, {"IAMO", "IATE"}, {}, {}, {"E", "ONO"}},
 };
 
 // Verbs of those classes whose present or future is irregular, with their compounds (a root
@@ -375,7 +379,7 @@ FlagSet without(const FlagSet& flags, const FlagSet& gone) {
 }
 
 // Whether the class's forms of each tense suit the verb: present, its first and second plural,
-// weak past, future, anything else. The weak past (prendei, chiudetti) suits the few -ere verbs whose past is weak, known by
+// weak past, future, anything else (see kIrregularVerbs for the present and the future). The weak past (prendei, chiudetti) suits the few -ere verbs whose past is weak, known by
 // witalian listing such a form for the verb or for a verb it ends with (ribattere: battei).
 std::array<bool, 5> regularTenses(const std::string& root, const std::string& stem, const VerbClass& v,
                                   const WordSet& attested) {
@@ -385,13 +389,17 @@ std::array<bool, 5> regularTenses(const std::string& root, const std::string& st
       irregular = &i;
   // -ette and -etti are also plurals of nouns (cadette, cadetti), so they tell nothing here.
   static const std::vector<std::string> telling = {"EI", "ERONO", "ETTERO"};
+  // The plain present, where the class can lack it, is known the same way (dorme, partono).
+  bool plain = v.plainPresent.empty();
+  for (std::size_t k = 0; !plain && (k == 0 || k + 3 <= stem.size()); ++k)
+    plain = std::any_of(v.plainPresent.begin(), v.plainPresent.end(), [&](const std::string& e) { return attested.count(stem.substr(k) + e) > 0; });
   bool weak = v.weakPast.empty() ||
               std::any_of(std::begin(kWeakPastVerbs), std::end(kWeakPastVerbs), [&](const char* w) { return endsWith(root, w); });
   for (std::size_t k = 0; !weak && (k == 0 || k + 3 <= stem.size()); ++k)
     weak = std::any_of(telling.begin(), telling.end(), [&](const std::string& e) { return attested.count(stem.substr(k) + e) > 0; });
-  if (!irregular) return {true, true, weak, true, true};
+  if (!irregular) return {plain, true, weak, true, true};
   const bool all = irregular->all;
-  return {!irregular->present && !all, !irregular->plural && !all, weak && !all, !irregular->future && !all, !all};
+  return {plain && !irregular->present && !all, !irregular->plural && !all, weak && !all, !irregular->future && !all, !all};
 }
 
 // Whether a form the class gives a verb stays: witalian lists it, or its tense suits the verb.
