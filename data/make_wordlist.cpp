@@ -189,7 +189,7 @@ constexpr const char* kUnitClasses[] = {"|", "&"};
 
 struct Rules {
   AffixFile aff;             // every rule this list takes
-  AffixFile withEnclitics;   // the same with the enclitic rules back, to know their forms
+  AffixFile withEnclitics;   // the enclitic suffix rules alone (with the prefixes), to know their forms
   std::set<Flag> encliticClasses;  // classes some of whose rules are enclitic
   Flag pronounRootClasses[2] = {0, 0};
   std::vector<std::pair<Flag, const VerbClass*>> verbs;
@@ -274,10 +274,13 @@ bool dropRules(Rules& rules, bool list) {
   // Every elided rule is dropped here, before the enclitic families are counted.
   rules.withEnclitics = aff;
   const int enclitic = vocari::wordlist::markEncliticRules(aff);
-  for (const auto& [flag, cls] : aff.classes)
-    for (std::size_t i = 0; i < cls.rules.size(); ++i)
-      if (cls.rules[i].dropped && !rules.withEnclitics.classes.at(flag).rules[i].dropped)
-        rules.encliticClasses.insert(flag);
+  // withEnclitics keeps only the enclitic suffixes (and the prefixes), which is all it is for.
+  for (auto& [flag, cls] : rules.withEnclitics.classes)
+    for (std::size_t i = 0; i < cls.rules.size(); ++i) {
+      const bool enclitic = aff.classes.at(flag).rules[i].dropped && !cls.rules[i].dropped;
+      if (enclitic) rules.encliticClasses.insert(flag);
+      else if (!cls.prefix) cls.rules[i].dropped = true;
+    }
   std::cerr << "make_wordlist: left out " << elided << " elision rules and " << enclitic << " enclitic rules\n";
   if (list) {
     for (const auto& [flag, cls] : aff.classes)
@@ -483,9 +486,9 @@ void expandDictionary(const Rules& rules, const std::vector<Entry>& entries, con
                       WordSet& enclitic, Verbs& verbs, std::vector<std::string>& out, Removed& removed) {
   // First every entry's forms, and the forms the enclitic rules give (those no kept rule of the
   // same entry gives).
-  WordSet roots;
+  WordSet wanted = attested;  // the enclitic forms that matter: witalian's words and the roots
   for (const Entry& e : entries)
-    if (auto r = normalise(e.root)) roots.insert(std::move(*r));
+    if (auto r = normalise(e.root)) wanted.insert(std::move(*r));
   std::vector<std::vector<std::string>> cached;
   cached.reserve(entries.size());
   for (const Entry& e : entries) {
@@ -493,10 +496,9 @@ void expandDictionary(const Rules& rules, const std::vector<Entry>& entries, con
     if (std::none_of(e.flags.begin(), e.flags.end(), [&](Flag f) { return rules.encliticClasses.count(f) > 0; }))
       continue;
     const auto& kept = cached.back();
-    // Only the ones that matter are kept: witalian's words and the entries' roots.
     rules.withEnclitics.expand(e.root, e.flags, [&](const std::string& f) {
       auto w = normalise(f);
-      if (w && (attested.count(*w) || roots.count(*w)) && !std::binary_search(kept.begin(), kept.end(), *w))
+      if (w && wanted.count(*w) && !std::binary_search(kept.begin(), kept.end(), *w))
         enclitic.insert(std::move(*w));
     });
   }
