@@ -554,11 +554,17 @@ void expandDictionary(const Rules& rules, const std::vector<Entry>& entries, con
       all = std::move(keep);
     }
     // -ico words stressed on the third syllable from the end make -ici (erotico: erotici); the
-    // affix file gives them -ichi as well, which is kept only where witalian lists it (fichi,
-    // antichi; amichi and medichi as forms of amicare and medicare).
+    // affix file gives them -ichi as well, which is kept only where witalian lists it, or lists
+    // it for a word the form ends with (antichi; beccafichi as fichi, discarichi as carichi;
+    // amichi and medichi as forms of amicare and medicare).
     const bool ico = endsWith(e.root, "ico");
+    const auto listedIchi = [&](const std::string& w) {
+      for (std::size_t k = 0; k + 5 <= w.size(); ++k)
+        if (attested.count(w.substr(k))) return true;
+      return false;
+    };
     for (auto& w : all) {
-      if (ico && endsWith(w, "ICHI") && !attested.count(w)) removed.add("-ichi plurals of -ico words", w);
+      if (ico && endsWith(w, "ICHI") && !listedIchi(w)) removed.add("-ichi plurals of -ico words", w);
       else out.push_back(std::move(w));
     }
   }
