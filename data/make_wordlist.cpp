@@ -236,7 +236,7 @@ bool dropRules(Rules& rules, bool list) {
       for (auto& r : it->second.rules)
         if (r.strip.empty() && (r.add == "nne" || r.add == "nni") && r.conditionText == "[eoa]") {
           r.condition.assign(1, vocari::wordlist::ConditionElement{false, false, U"e"});
-          r.conditionText = "e";
+          r.conditionText = std::string(1, 'e');
           ++n;
         }
     if (n != 2) {
