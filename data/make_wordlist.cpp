@@ -489,6 +489,10 @@ void expandDictionary(const Rules& rules, const std::vector<Entry>& entries, con
   WordSet wanted = attested;  // the enclitic forms that matter: witalian's words and the roots
   for (const Entry& e : entries)
     if (auto r = normalise(e.root)) wanted.insert(std::move(*r));
+  // Almost every enclitic form is neither, so a table of one bit a hash answers first.
+  std::vector<bool> maybeWanted(std::size_t(1) << 23);
+  const auto slot = [&](const std::string& w) { return std::hash<std::string>{}(w) & (maybeWanted.size() - 1); };
+  for (const auto& w : wanted) maybeWanted[slot(w)] = true;
   std::vector<std::vector<std::string>> cached;
   cached.reserve(entries.size());
   for (const Entry& e : entries) {
@@ -498,7 +502,7 @@ void expandDictionary(const Rules& rules, const std::vector<Entry>& entries, con
     const auto& kept = cached.back();
     rules.withEnclitics.expand(e.root, e.flags, [&](const std::string& f) {
       auto w = normalise(f);
-      if (w && wanted.count(*w) && !std::binary_search(kept.begin(), kept.end(), *w))
+      if (w && maybeWanted[slot(*w)] && wanted.count(*w) && !std::binary_search(kept.begin(), kept.end(), *w))
         enclitic.insert(std::move(*w));
     });
   }
@@ -608,10 +612,14 @@ int main(int argc, char** argv) {
             << '\n';
   // witalian's own forms with enclitic pronouns (lasciarti, ditelo, dammi), unless the dictionary
   // makes the same word by a kept rule.
+  std::sort(words.begin(), words.end());
+  words.erase(std::unique(words.begin(), words.end()), words.end());
   {
-    const WordSet expanded(words.begin(), words.end());
+    const std::size_t expanded = words.size();
     for (const auto& w : attested) {
-      if (!expanded.count(w) && encliticForm(w, verbs, enclitic.count(w) > 0)) removed.add("witalian's enclitic forms", w);
+      if (!std::binary_search(words.begin(), words.begin() + std::ptrdiff_t(expanded), w) &&
+          encliticForm(w, verbs, enclitic.count(w) > 0))
+        removed.add("witalian's enclitic forms", w);
       else words.push_back(w);
     }
   }
@@ -644,11 +652,10 @@ int main(int argc, char** argv) {
     std::cerr << "make_wordlist: cannot write " << argv[1] << '\n';
     return 1;
   }
-  const WordSet kept(words.begin(), words.end());
   for (const auto& [step, ws] : removed.byStep) {
     std::vector<std::string> gone;
     for (const auto& w : ws)
-      if (!kept.count(w)) gone.push_back(w);
+      if (!std::binary_search(words.begin(), words.end(), w)) gone.push_back(w);
     std::cerr << "make_wordlist: left out " << gone.size() << " words: " << step << " (";
     const std::size_t shown = std::min<std::size_t>(5, gone.size());
     for (std::size_t i = 0; i < shown; ++i) std::cerr << (i ? " " : "") << gone[i * gone.size() / shown];
