@@ -444,7 +444,8 @@ struct Verbs {
 //     so-mmi and va-lle are words);
 //   - mi, ti, ci, vi, lo, la after another verb form (abbandona-mi) when the dictionary's enclitic
 //     rules make the word and no other rule does (`madeByEncliticRule`); lo and la not after a
-//     participle (cinto-la: cintola). Not le, li, ne, si there: capita-le, genera-li, pendo-le,
+//     participle (cinto-la: cintola), mi, ti, ci, vi not on the plural of a word in -o
+//     (intona-ci, porti-ci: intonaco, portico). Not le, li, ne, si there: capita-le, genera-li, pendo-le,
 //     rima-si are nouns, adjectives and pasts.
 bool encliticForm(const std::string& w, const Verbs& verbs, bool madeByEncliticRule) {
   static const WordSet monosyllables = {"DA", "DI", "FA", "STA", "VA"};
@@ -474,8 +475,11 @@ bool encliticForm(const std::string& w, const Verbs& verbs, bool madeByEncliticR
     if (objectEnd && c.size() >= 4 && (c[1] == 'e' || c.compare(0, 4, "glie") == 0) && (verbForm || host == "ECCO"))
       return true;
     const bool participle = endsWith(host, "TO") || endsWith(host, "SO");
+    // intonaci, tossici, portici; not lascia-mi beside lasciamo
+    const bool plural = verbs.words.count(w.substr(0, w.size() - 1) + "O") > 0 && !endsWith(w, "AMI") &&
+                        !endsWith(w, "EMI") && !endsWith(w, "IMI");
     if (madeByEncliticRule && verbForm &&
-        (c == "mi" || c == "ti" || c == "ci" || c == "vi" || ((c == "lo" || c == "la") && !participle)))
+        (((c == "mi" || c == "ti" || c == "ci" || c == "vi") && !plural) || ((c == "lo" || c == "la") && !participle)))
       return true;
   }
   return false;
