@@ -18,7 +18,8 @@
 //   - the classes that build compound numbers and Roman numerals (duemilacentodieci, mcmxcix),
 //     units glued to thousands and hundreds (novantasettemilasei, duecentoquattresima), and ages
 //     glued without their vowel change (cinquantanne, diciottonne);
-//   - superlatives of past participles (azzannatissimo), which hardly anyone says;
+//   - superlatives of past participles (azzannatissimo), which hardly anyone says (those witalian
+//     lists stay: affollatissima);
 //   - the forms the regular -ere and -ire classes give to an irregular verb (prendei, teno,
 //     usco, avero), unless witalian lists them: see regularTenses;
 //   - -ichi plurals of -ico words (erotichi) that witalian does not list;
