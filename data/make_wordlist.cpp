@@ -148,36 +148,36 @@ struct IrregularVerb {
   bool present, plural, future, all;
 };
 constexpr IrregularVerb kIrregularVerbs[] = {
-    {"avere", true, true, true, false},       // ho, hanno; avrò (not avo, avero)
-    {"cadere", false, false, true, false},     // cadrò (accadrà)
-    {"cogliere", true, false, false, false},   // colgo, colgono
-    {"dolere", true, true, true, false},      // dolgo; dorrò
-    {"dovere", true, true, true, false},      // devo, devono; dovrò
-    {"essere", true, true, true, true},       // sono, siete; ero; fui; sarò
-    {"giacere", true, true, false, false},    // giaccio
-    {"godere", false, false, true, false},     // godrò (but godei, godetti)
-    {"morire", true, false, false, false},     // muoio, muoiono
-    {"nuocere", true, false, false, false},    // nuoccio
-    {"parere", true, true, true, false},      // paio; parrò
-    {"parire", true, false, false, false},     // appaio, scompaiono
-    {"piacere", true, true, false, false},    // piaccio, piacciono
-    {"potere", true, true, true, false},      // posso; potrò
-    {"prevedere", false, false, false, false}, // prevederò, like provvederò
+    {"avere", true, true, true, false},           // ho, hanno; avrò (not avo, avero)
+    {"cadere", false, false, true, false},        // cadrò (accadrà)
+    {"cogliere", true, false, false, false},      // colgo, colgono
+    {"dolere", true, true, true, false},          // dolgo; dorrò
+    {"dovere", true, true, true, false},          // devo, devono; dovrò
+    {"essere", true, true, true, true},           // sono, siete; ero; fui; sarò
+    {"giacere", true, true, false, false},        // giaccio
+    {"godere", false, false, true, false},        // godrò (but godei, godetti)
+    {"morire", true, false, false, false},        // muoio, muoiono
+    {"nuocere", true, false, false, false},       // nuoccio
+    {"parere", true, true, true, false},          // paio; parrò
+    {"parire", true, false, false, false},        // appaio, scompaiono
+    {"piacere", true, true, false, false},        // piaccio, piacciono
+    {"potere", true, true, true, false},          // posso; potrò
+    {"prevedere", false, false, false, false},    // prevederò, like provvederò
     {"provvedere", false, false, false, false},
-    {"rimanere", true, false, true, false},    // rimango; rimarrò
-    {"salire", true, false, false, false},     // salgo, salgono
-    {"sapere", true, true, true, false},      // so, sanno; saprò
-    {"scegliere", true, false, false, false},  // scelgo
-    {"sciogliere", true, false, false, false}, // sciolgo
-    {"tacere", true, true, false, false},     // taccio
-    {"tenere", true, false, true, false},      // tengo, tieni; terrò
-    {"togliere", true, false, false, false},   // tolgo
-    {"udire", true, false, false, false},      // odo, odono (udirò and udrò both)
-    {"uscire", true, false, false, false},     // esco, escono
-    {"valere", true, false, true, false},      // valgo; varrò
-    {"vedere", false, false, true, false},     // vedrò
-    {"vivere", false, false, true, false},     // vivrò
-    {"volere", true, true, true, false},      // voglio; vorrò
+    {"rimanere", true, false, true, false},       // rimango; rimarrò
+    {"salire", true, false, false, false},        // salgo, salgono
+    {"sapere", true, true, true, false},          // so, sanno; saprò
+    {"scegliere", true, false, false, false},     // scelgo
+    {"sciogliere", true, false, false, false},    // sciolgo
+    {"tacere", true, true, false, false},         // taccio
+    {"tenere", true, false, true, false},         // tengo, tieni; terrò
+    {"togliere", true, false, false, false},      // tolgo
+    {"udire", true, false, false, false},         // odo, odono (udirò and udrò both)
+    {"uscire", true, false, false, false},        // esco, escono
+    {"valere", true, false, true, false},         // valgo; varrò
+    {"vedere", false, false, true, false},        // vedrò
+    {"vivere", false, false, true, false},        // vivrò
+    {"volere", true, true, true, false},          // voglio; vorrò
 };
 // -ere verbs with a weak past that witalian shows no form of.
 constexpr const char* kWeakPastVerbs[] = {"godere"};
@@ -383,24 +383,29 @@ FlagSet without(const FlagSet& flags, const FlagSet& gone) {
 }
 
 // Whether the class's forms of each tense suit the verb: present, its first and second plural,
-// weak past, future, anything else (see kIrregularVerbs for the present and the future). The weak past (prendei, chiudetti) suits the few -ere verbs whose past is weak, known by
-// witalian listing such a form for the verb or for a verb it ends with (ribattere: battei).
+// weak past, future, anything else (see kIrregularVerbs for the present and the future). The
+// weak past (prendei, chiudetti) suits the few -ere verbs whose past is weak, known by witalian
+// listing such a form for the verb or for a verb it ends with (ribattere: battei).
 std::array<bool, 5> regularTenses(const std::string& root, const std::string& stem, const VerbClass& v,
                                   const WordSet& attested) {
   const IrregularVerb* irregular = nullptr;
   for (const auto& i : kIrregularVerbs)
-    if ((i.all ? root == i.infinitive : endsWith(root, i.infinitive)) && (!irregular || std::strlen(i.infinitive) > std::strlen(irregular->infinitive)))
+    if ((i.all ? root == i.infinitive : endsWith(root, i.infinitive)) &&
+        (!irregular || std::strlen(i.infinitive) > std::strlen(irregular->infinitive)))
       irregular = &i;
+  const auto listed = [&](const std::vector<std::string>& endings) {
+    for (std::size_t k = 0; k == 0 || k + 3 <= stem.size(); ++k)
+      for (const auto& e : endings)
+        if (attested.count(stem.substr(k) + e)) return true;
+    return false;
+  };
   // -ette and -etti are also plurals of nouns (cadette, cadetti), so they tell nothing here.
   static const std::vector<std::string> telling = {"EI", "ERONO", "ETTERO"};
+  const bool weak = v.weakPast.empty() || listed(telling) ||
+                    std::any_of(std::begin(kWeakPastVerbs), std::end(kWeakPastVerbs),
+                                [&](const char* w) { return endsWith(root, w); });
   // The plain present, where the class can lack it, is known the same way (dorme, partono).
-  bool plain = v.plainPresent.empty();
-  for (std::size_t k = 0; !plain && (k == 0 || k + 3 <= stem.size()); ++k)
-    plain = std::any_of(v.plainPresent.begin(), v.plainPresent.end(), [&](const std::string& e) { return attested.count(stem.substr(k) + e) > 0; });
-  bool weak = v.weakPast.empty() ||
-              std::any_of(std::begin(kWeakPastVerbs), std::end(kWeakPastVerbs), [&](const char* w) { return endsWith(root, w); });
-  for (std::size_t k = 0; !weak && (k == 0 || k + 3 <= stem.size()); ++k)
-    weak = std::any_of(telling.begin(), telling.end(), [&](const std::string& e) { return attested.count(stem.substr(k) + e) > 0; });
+  const bool plain = v.plainPresent.empty() || listed(v.plainPresent);
   if (!irregular) return {plain, true, weak, true, true};
   const bool all = irregular->all;
   return {plain && !irregular->present && !all, !irregular->plural && !all, weak && !all, !irregular->future && !all, !all};
