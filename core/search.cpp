@@ -20,24 +20,27 @@ uint64_t bigEndian(uint64_t v) {
   return v;
 }
 
-// The key of the first `length` characters of `chars`.
-Key keyOf(const std::array<char, kMaxDice>& chars, int length) {
+// A character of a chain's word. Not a char, which may alias anything: stores of these never
+// make the compiler read the walker's other fields again.
+enum class Letter : uint8_t {};
+
+// The key of the first `length` letters of `letters`.
+Key keyOf(const std::array<Letter, kMaxDice>& letters, int length) {
   uint64_t high, low;
-  std::memcpy(&high, chars.data(), 8);
-  std::memcpy(&low, chars.data() + 8, 8);
+  std::memcpy(&high, letters.data(), 8);
+  std::memcpy(&low, letters.data() + 8, 8);
   const Key k = Key(bigEndian(high)) << 64 | bigEndian(low);
   return k & (~Key(0) << (8 * (kMaxDice - length)));
 }
 
-// The word of a key.
-std::string wordOf(Key k) {
+// Writes the word of a key to `chars` and returns its length.
+std::size_t spell(Key k, std::array<char, kMaxDice>& chars) {
   const uint64_t high = uint64_t(k >> 64), low = uint64_t(k);
   const int zeroBytes = (low ? std::countr_zero(low) : 64 + std::countr_zero(high)) / 8;
-  std::array<char, kMaxDice> chars;
   const uint64_t highBytes = bigEndian(high), lowBytes = bigEndian(low);
   std::memcpy(chars.data(), &highBytes, 8);
   std::memcpy(chars.data() + 8, &lowBytes, 8);
-  return std::string(chars.data(), std::size_t(kMaxDice - zeroBytes));
+  return std::size_t(kMaxDice - zeroBytes);
 }
 
 // Insertion sort for keys that come nearly in order, handing over to std::sort should they
@@ -58,9 +61,10 @@ void sortNearlySorted(std::vector<Key>& keys) {
   }
 }
 
-constexpr std::array<char, DictionaryIndex::kSymbols> kCharacter = [] {
-  std::array<char, DictionaryIndex::kSymbols> t{};
-  for (int sym = 0; sym < DictionaryIndex::kSymbols; ++sym) t[std::size_t(sym)] = DictionaryIndex::character(sym);
+constexpr std::array<Letter, DictionaryIndex::kSymbols> kLetter = [] {
+  std::array<Letter, DictionaryIndex::kSymbols> t{};
+  for (int sym = 0; sym < DictionaryIndex::kSymbols; ++sym)
+    t[std::size_t(sym)] = Letter(DictionaryIndex::character(sym));
   return t;
 }();
 
@@ -187,7 +191,7 @@ class Walker {
         const uint32_t node =
             index_.empty() ? DictionaryIndex::kNone : index_.child(DictionaryIndex::kRoot, sym);
         if (node == DictionaryIndex::kNone) continue;
-        chars_[0] = kCharacter[std::size_t(sym)];
+        letters_[0] = kLetter[std::size_t(sym)];
         if (instructionCount)
           extendCounting(d, node, 1u << d, 0);
         else
@@ -227,7 +231,7 @@ class Walker {
       const uint32_t dice = diceWith_[sym] & free;
       if (!dice) continue;
       const uint32_t child = n.first + Count::below(n.mask, sym);
-      chars_[std::size_t(depth + 1)] = kCharacter[std::size_t(sym)];
+      letters_[std::size_t(depth + 1)] = kLetter[std::size_t(sym)];
       const uint32_t childMask = nodes_[child].mask;
       if (childMask & DictionaryIndex::kTerminal) record(child, depth + 1);
       for (uint32_t rest = dice; rest; rest &= rest - 1) {
@@ -240,9 +244,9 @@ class Walker {
     }
   }
 
-  // The word of chars_[0..last] ends at `node`.
-  void record(uint32_t node, int last) {
-    if (scratch_.seen.insert(node)) scratch_.found.push_back(keyOf(chars_, last + 1));
+  // The word of letters_[0..last] ends at `node`.
+  [[gnu::always_inline]] void record(uint32_t node, int last) {
+    if (scratch_.seen.insert(node)) scratch_.found.push_back(keyOf(letters_, last + 1));
   }
 
   // Every kDescendsPerYield steps: true when the search is abandoned, now or before. Once it
@@ -261,7 +265,7 @@ class Walker {
   std::array<int, kDice> symbol_{};
   std::array<uint32_t, DictionaryIndex::kSymbols> diceWith_{};  // bit d: die d shows the symbol
   std::array<uint32_t, kDice> neighbourSymbols_{};  // bit s: a neighbour of the die shows s
-  std::array<char, kMaxDice> chars_{};               // the chain's characters, one a depth
+  std::array<Letter, kMaxDice> letters_{};           // the chain's letters, one a depth
   int countdown_ = kDescendsPerYield;
   bool abandoned_ = false;
 };
@@ -291,7 +295,10 @@ std::optional<std::vector<std::string>> findSolutions(const Board& board, const 
   sortNearlySorted(found);
   std::vector<std::string> words;
   words.reserve(found.size());
-  for (Key k : found) words.push_back(wordOf(k));
+  for (Key k : found) {
+    std::array<char, kMaxDice> chars;
+    words.emplace_back(chars.data(), spell(k, chars));
+  }
   return words;
 }
 
