@@ -235,10 +235,10 @@ class Walker {
       const uint32_t childMask = nodes_[child].mask;
       if (childMask & DictionaryIndex::kTerminal) record(child, depth + 1);
       for (uint32_t rest = dice; rest; rest &= rest - 1) {
+        if (--countdown_ == 0 && pause()) return;
         const int d = std::countr_zero(rest);
         // On only where the word goes on with a letter shown next to the die.
         if (!(childMask & neighbourSymbols_[d])) continue;
-        if (--countdown_ == 0 && pause()) return;
         (this->*kSelf)(d, child, used | (1u << d), depth + 1);
       }
     }
