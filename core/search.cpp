@@ -147,15 +147,19 @@ struct InstructionCount {
   }
 };
 
+// Whether BitCounting::automatic counts with the processor's instruction on this machine.
 #if defined(__x86_64__) || defined(__i386__)
 #define VOCARI_POPCNT_TARGET [[gnu::target("popcnt")]]
-bool cpuHasPopcount() {
-  __builtin_cpu_init();
-  return __builtin_cpu_supports("popcnt");
+bool processorCountsBits() {
+  static const bool has = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("popcnt");
+  }();
+  return has;
 }
 #else
 #define VOCARI_POPCNT_TARGET
-bool cpuHasPopcount() { return true; }
+bool processorCountsBits() { return true; }
 #endif
 
 // The walk over chains of touching dice, carrying the index node of the chain's word along, so
@@ -273,11 +277,6 @@ class Walker {
 thread_local Scratch threadScratch;
 
 }  // namespace
-
-bool processorCountsBits() {
-  static const bool has = cpuHasPopcount();
-  return has;
-}
 
 std::optional<std::vector<std::string>> findSolutions(const Board& board, const Dictionary& dict,
                                                       const SearchYield& yield, BitCounting counting) {

@@ -22,9 +22,6 @@ using SearchYield = std::function<bool()>;
 // words found are the same either way.
 enum class BitCounting { automatic, table };
 
-// Whether BitCounting::automatic counts with the processor's instruction on this machine.
-bool processorCountsBits();
-
 // Every word of two or more dice along a chain of touching dice, each die used once, that is a
 // whole word of the dictionary; each word once, in ascending byte order. nullopt when a yield
 // abandoned the search. A yield may start another search.
