@@ -13,10 +13,14 @@ if [[ $# -lt 3 ]]; then
   sed -n '2,11p' "$0" >&2
   exit 2
 fi
-old=$1 new=$2 dict=$3
-rounds=${4:-15}
-shift $(($# < 4 ? 3 : 4))
-[[ ${1:-} == -- ]] && shift
+old=$1 new=$2 dict=$3 rounds=15
+if [[ ${4:-} =~ ^[0-9]+$ ]]; then
+  rounds=$4
+  shift 4
+else
+  shift 3
+fi
+if [[ ${1:-} == -- ]]; then shift; fi
 read -r -a prefix <<<"${RUN_PREFIX:-}"
 
 results=$(mktemp)
