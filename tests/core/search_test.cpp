@@ -100,8 +100,9 @@ TEST(SearchDifferential, HostileDictionariesAgreeWithLiteralProbes) {
     }
   const Dictionary d(dense);
   const Board b = boardOf("ABCDEFGHIJKLMNOP");
-  EXPECT_EQ(fast(b, d).size(), 84u + 408u);  // the chains of two and of three dice
-  EXPECT_EQ(fast(b, d), stepByStep(b, d));
+  const Words words = fast(b, d);
+  EXPECT_EQ(words.size(), 84u + 408u);  // the chains of two and of three dice
+  EXPECT_EQ(words, stepByStep(b, d));
 }
 
 std::string shippedWordList() {
