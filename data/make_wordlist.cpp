@@ -441,7 +441,8 @@ struct Verbs {
 
 // Whether a word is a verb form with enclitic pronouns: a host form, then a pronoun cluster (see
 // isCliticCluster), where the two leave no doubt:
-//   - any pronoun after an infinitive (lasciar-ti, far-lo, figurar-si: lasciare is a verb);
+//   - any pronoun after an infinitive (lasciar-ti, far-lo, figurar-si: lasciare is a verb), the
+//     -rre ones too (por-lo, trar-ne, condur-vi: porre, trarre, condurre);
 //   - after a gerund (fermando-mi, facendo-lo; not ba-ndo-lo, ma-ndo-la, te-ndo-ne), -iamo
 //     (vediamo-ci, andiamo-lo) or a second plural (dite-lo, but not diate-si: diatesi);
 //   - two pronouns after a verb form (porta-glielo), after ecco (ecco-telo) or glie- after a
@@ -468,6 +469,10 @@ bool encliticForm(const std::string& w, const Verbs& verbs, bool madeByEncliticR
     }
     if (c.compare(0, 4, "glie") == 0 && monosyllables.count(host)) return true;
     if (k >= 3 && host.back() == 'R' && verbs.infinitives.count(host + "E")) return true;
+    // the plural of a word in -o is no -rre infinitive with pronouns (portici: portico; porci, torvi)
+    if (k >= 3 && host.back() == 'R' && verbs.infinitives.count(host + "RE") &&
+        !(w.back() == 'I' && verbs.words.count(w.substr(0, w.size() - 1) + "O")))
+      return true;
     if (!verbs.words.count(host)) continue;
     const std::string stem = host.substr(0, k - std::min<std::size_t>(k, 4));
     const bool gerund =
