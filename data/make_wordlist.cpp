@@ -7,13 +7,14 @@
 // the affix rules of HUNSPELL_AFF (plurals, feminines, verb forms, superlatives of adjectives,
 // adverbs in -mente, the prefixes ri-, stra-, pre-). REVIEWED (data/reviewed_words.txt) holds
 // words judged one by one, each with its reason: "+ WORD" is kept whatever the sources say,
-// "- WORD" is left out whatever they say.
+// "- WORD" is left out whatever they say (foreign words, names, Latin tags, prefixes, poetic
+// truncations and misformed forms of either source, judged in the order players meet them).
 //
 // The list holds what a player can trust to be Italian, so it leaves out, each for the reason
 // given where it is done:
 //   - affix rules that attach enclitic pronouns (mangiarlo, portami) and the truncated infinitive
 //     they hang on (mangiar), see markEncliticRules; the same forms in witalian (lasciarti,
-//     ditelo) and the hunspell entries that are such forms themselves (dimmelo, eccotelo);
+//     ditelo, porlo) and the hunspell entries that are such forms themselves (dimmelo, eccotelo);
 //   - rules whose prefix or suffix holds an apostrophe: elided forms are dropped, never glued;
 //   - the classes that build compound numbers and Roman numerals (duemilacentodieci, mcmxcix),
 //     units glued to thousands and hundreds (novantasettemilasei, duecentoquattresima), and ages
