@@ -7,13 +7,14 @@
 // the affix rules of HUNSPELL_AFF (plurals, feminines, verb forms, superlatives of adjectives,
 // adverbs in -mente, the prefixes ri-, stra-, pre-). REVIEWED (data/reviewed_words.txt) holds
 // words judged one by one, each with its reason: "+ WORD" is kept whatever the sources say,
-// "- WORD" is left out whatever they say.
+// "- WORD" is left out whatever they say (foreign words, names, Latin tags, prefixes, poetic
+// truncations and misformed forms of either source, judged in the order players meet them).
 //
 // The list holds what a player can trust to be Italian, so it leaves out, each for the reason
 // given where it is done:
 //   - affix rules that attach enclitic pronouns (mangiarlo, portami) and the truncated infinitive
 //     they hang on (mangiar), see markEncliticRules; the same forms in witalian (lasciarti,
-//     ditelo) and the hunspell entries that are such forms themselves (dimmelo, eccotelo);
+//     ditelo, porlo) and the hunspell entries that are such forms themselves (dimmelo, eccotelo);
 //   - rules whose prefix or suffix holds an apostrophe: elided forms are dropped, never glued;
 //   - the classes that build compound numbers and Roman numerals (duemilacentodieci, mcmxcix),
 //     units glued to thousands and hundreds (novantasettemilasei, duecentoquattresima), and ages
@@ -441,7 +442,8 @@ struct Verbs {
 
 // Whether a word is a verb form with enclitic pronouns: a host form, then a pronoun cluster (see
 // isCliticCluster), where the two leave no doubt:
-//   - any pronoun after an infinitive (lasciar-ti, far-lo, figurar-si: lasciare is a verb);
+//   - any pronoun after an infinitive (lasciar-ti, far-lo, figurar-si: lasciare is a verb), the
+//     -rre ones too (por-lo, trar-ne, condur-vi: porre, trarre, condurre);
 //   - after a gerund (fermando-mi, facendo-lo; not ba-ndo-lo, ma-ndo-la, te-ndo-ne), -iamo
 //     (vediamo-ci, andiamo-lo) or a second plural (dite-lo, but not diate-si: diatesi);
 //   - two pronouns after a verb form (porta-glielo), after ecco (ecco-telo) or glie- after a
@@ -468,6 +470,10 @@ bool encliticForm(const std::string& w, const Verbs& verbs, bool madeByEncliticR
     }
     if (c.compare(0, 4, "glie") == 0 && monosyllables.count(host)) return true;
     if (k >= 3 && host.back() == 'R' && verbs.infinitives.count(host + "E")) return true;
+    // the plural of a word in -o is no -rre infinitive with pronouns (portici: portico; porci, torvi)
+    if (k >= 3 && host.back() == 'R' && verbs.infinitives.count(host + "RE") &&
+        !(w.back() == 'I' && verbs.words.count(w.substr(0, w.size() - 1) + "O")))
+      return true;
     if (!verbs.words.count(host)) continue;
     const std::string stem = host.substr(0, k - std::min<std::size_t>(k, 4));
     const bool gerund =
