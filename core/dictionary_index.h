@@ -38,9 +38,10 @@ class DictionaryIndex {
     return n.first + rank(n.mask, sym);
   }
   // How many of the symbols in `mask` come before `sym`: the offset of sym's child from the
-  // first child. The count sits on the search's critical path, and on the baseline x86-64 the
-  // package is built for std::popcount is a library call, not an instruction: three lookups of
-  // nine bits each (the 27 symbols) in a table that stays in the first-level cache are faster.
+  // first child. On the baseline x86-64 the package is built for std::popcount is a library
+  // call, not an instruction: three lookups of nine bits each (the 27 symbols) in a table that
+  // stays in the first-level cache are faster. The search's walk counts with the processor's
+  // instruction instead where the processor has one (core/search.cpp).
   static uint32_t rank(uint32_t mask, int sym) {
     const uint32_t x = mask & ((1u << sym) - 1);
     return uint32_t(kBitCount[x & 511]) + kBitCount[(x >> 9) & 511] + kBitCount[(x >> 18) & 511];
@@ -52,10 +53,15 @@ class DictionaryIndex {
   uint32_t find(std::string_view w) const;
 
   std::size_t nodeCount() const { return nodes_.size(); }
-  // Raw access for the search's inner loop: the set of child symbols and the first child.
-  uint32_t childMask(uint32_t node) const { return nodes_[node].mask & ~kTerminal; }
-  uint32_t firstChild(uint32_t node) const { return nodes_[node].first; }
   std::size_t memoryBytes() const { return nodes_.capacity() * sizeof(Node); }
+
+  static constexpr uint32_t kTerminal = 1u << 31;
+  struct Node {
+    uint32_t mask = 0;   // bit s: a child for symbol s; kTerminal: a whole word ends here
+    uint32_t first = 0;  // index of the first child; children are contiguous, in symbol order
+  };
+  // Raw access for the search's inner loop.
+  const Node* nodes() const { return nodes_.data(); }
 
  private:
   static constexpr auto kBitCount = [] {
@@ -64,11 +70,6 @@ class DictionaryIndex {
     return t;
   }();
   class Builder;
-  static constexpr uint32_t kTerminal = 1u << 31;
-  struct Node {
-    uint32_t mask = 0;   // bit s: a child for symbol s; kTerminal: a whole word ends here
-    uint32_t first = 0;  // index of the first child; children are contiguous, in symbol order
-  };
   std::vector<Node> nodes_;  // empty when the text has no CR LF at all
 };
 

@@ -16,11 +16,18 @@ namespace vocari {
 // run. Returning false abandons the search.
 using SearchYield = std::function<bool()>;
 
+// How the walk counts the set bits that give a child's place in the index: `automatic` with the
+// processor's popcount instruction when it has one (checked at run time, since the package is
+// built for baseline x86-64) and by table lookups otherwise; `table` always by the lookups. The
+// words found are the same either way.
+enum class BitCounting { automatic, table };
+
 // Every word of two or more dice along a chain of touching dice, each die used once, that is a
 // whole word of the dictionary; each word once, in ascending byte order. nullopt when a yield
-// abandoned the search.
+// abandoned the search. A yield may start another search.
 std::optional<std::vector<std::string>> findSolutions(const Board& board, const Dictionary& dict,
-                                                      const SearchYield& yield = {});
+                                                      const SearchYield& yield = {},
+                                                      BitCounting counting = BitCounting::automatic);
 
 using Probe = std::function<bool(std::string_view)>;
 

@@ -1,44 +1,19 @@
 #include "qt/info_dialog.h"
 
-#include <QCloseEvent>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <algorithm>
 
-#include "qt/main_window.h"
 #include "qt/pictures.h"
 #include "qt/units.h"
 
 namespace vocari {
 
-namespace {
-
-
-
-// The substitute faces run wider than the original one: a label whose longest line would not fit
-// its box gets a smaller size instead of being cut off.
-void fitLines(QLabel* label) {
-  QFont font = label->font();
-  const auto widest = [&] {
-    int w = 0;
-    for (const QString& line : label->text().split(QLatin1Char('\n')))
-      w = std::max(w, QFontMetrics(font).horizontalAdvance(line));
-    return w;
-  };
-  while (font.pointSizeF() > 6 && widest() > label->width()) font.setPointSizeF(font.pointSizeF() - 0.5);
-  label->setFont(font);
-}
-
-}  // namespace
-
-InfoDialog::InfoDialog(Form4& model, QWidget* parent) : QDialog(parent), model_(model) {
+InfoDialog::InfoDialog(Form4& model, QWidget* parent) : ModelDialog(model, parent) {
   setObjectName("Form4");
   setWindowTitle(QString::fromUtf8(Form4::kCaption));
   // No icon: an explicitly empty one, or the window would show its parent's.
   setWindowIcon(QIcon());
-  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setFixedSize(px(Form4::kClientWidth), px(Form4::kClientHeight));
   setAccessibleName(QString::fromStdString(model_.Label1.caption));
 
@@ -51,9 +26,10 @@ InfoDialog::InfoDialog(Form4& model, QWidget* parent) : QDialog(parent), model_(
     label->setFont(sansSerif(9.75, bold));
     label->setAlignment(align | Qt::AlignTop);
     QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, MainWindow::colour(model.foreColor));
+    p.setColor(QPalette::WindowText, toQColor(model.foreColor));
     label->setPalette(p);
-    fitLines(label);
+    // The longest line shrinks rather than being cut off.
+    fitFont(label, widthFit(label->font().pointSizeF()));
     return label;
   };
   makeLabel("Label1", model_.Label1, Form4::Label1Rect, true, Qt::AlignLeft);
@@ -67,17 +43,14 @@ InfoDialog::InfoDialog(Form4& model, QWidget* parent) : QDialog(parent), model_(
   command1_->setAccessibleName(QStringLiteral("Chiudi"));
   command1_->setToolTip(QStringLiteral("Chiudi"));
   QPalette face = command1_->palette();
-  face.setColor(QPalette::Button, MainWindow::colour(Form4::kCommand1Face));
+  face.setColor(QPalette::Button, toQColor(Form4::kCommand1Face));
   command1_->setPalette(face);
   // The picture as large as the button's face allows, keeping its proportions.
   const QSize room = command1_->size() - QSize(4, 4);
   const QSize pictureSize = kCloseButtonSize.scaled(room, Qt::KeepAspectRatio);
   command1_->setIconSize(pictureSize);
   command1_->setIcon(QIcon(closeButtonPicture(pictureSize, devicePixelRatioF())));
-  connect(command1_, &QPushButton::clicked, this, [this] {
-    model_.Command1_Click();
-    if (model_.unloaded) accept();
-  });
+  connect(command1_, &QPushButton::clicked, this, [this] { handle([this] { model_.Command1_Click(); }); });
   command1_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -89,13 +62,8 @@ void InfoDialog::showEvent(QShowEvent* event) {
 
 void InfoDialog::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), MainWindow::colour(Form4::kBackColor));
+  painter.fillRect(rect(), toQColor(Form4::kBackColor));
   painter.drawPixmap(rect(), infoBackground(size(), devicePixelRatioF()));
-}
-
-void InfoDialog::closeEvent(QCloseEvent* event) {
-  model_.Form_Unload();
-  QDialog::closeEvent(event);
 }
 
 void runInfo(QWidget* parent) {

@@ -1,25 +1,22 @@
 // The information window over the Form4 model: name and version, credits, a close button.
 #pragma once
 
-#include <QDialog>
-
 #include "forms/form4.h"
+#include "qt/model_dialog.h"
 
 class QPushButton;
 
 namespace vocari {
 
-class InfoDialog : public QDialog {
+class InfoDialog : public ModelDialog<Form4> {
  public:
   explicit InfoDialog(Form4& model, QWidget* parent = nullptr);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
  private:
-  Form4& model_;
   QPushButton* command1_ = nullptr;
 };
 

@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -28,7 +27,7 @@ namespace vocari {
 
 namespace {
 
-// The faces the window was laid out for come first; the rest are the nearest installed ones.
+// The text in this colour while the window is active or not; disabled, it keeps the style's grey.
 void setForeground(QWidget* w, const QColor& c) {
   if (w->palette().color(QPalette::Active, QPalette::WindowText) == c) return;
   QPalette p = w->palette();
@@ -37,14 +36,6 @@ void setForeground(QWidget* w, const QColor& c) {
     p.setColor(group, QPalette::Text, c);
   }
   w->setPalette(p);
-}
-
-QColor foreground(Colour c) {
-  return c == kWindowTextColour ? QGuiApplication::palette().color(QPalette::WindowText) : MainWindow::colour(c);
-}
-
-void setShown(QWidget* w, bool visible) {
-  if (w->isHidden() == visible) w->setVisible(visible);
 }
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
@@ -69,7 +60,11 @@ class ClientArea : public QWidget {
 
 QSize contentSize(qreal scale) { return {px(Form1::kClientWidth, scale), px(Form1::kClientHeight, scale)}; }
 
-// Layout of the labels: geometry in twips, face, size, weight, alignment, border.
+// How a label keeps a long text whole: not at all, on one line as wide as the label, or with all
+// its lines inside the label's box.
+enum class Fit { None, Line, Box };
+
+// Layout of the labels: geometry in twips, face, size, weight, alignment, border, fitting.
 struct LabelLayout {
   const char* name;
   Label Form1::*model;
@@ -78,6 +73,7 @@ struct LabelLayout {
   bool bold;
   Qt::Alignment align;
   bool border;
+  Fit fit = Fit::None;
 };
 
 const LabelLayout kLabels[] = {
@@ -88,14 +84,67 @@ const LabelLayout kLabels[] = {
     {"LabSol", &Form1::LabSol, {5880, 5160, 615, 375}, 9.75, true, Qt::AlignHCenter, true},
     {"LabPun", &Form1::LabPun, {6600, 5160, 1215, 375}, 9.75, true, Qt::AlignHCenter, true},
     {"Label2", &Form1::Label2, {5160, 5200, 735, 255}, 9.75, false, Qt::AlignLeft, false},
-    {"labGara", &Form1::labGara, {5160, 7800, 2655, 255}, 12, true, Qt::AlignLeft, false},
+    {"labGara", &Form1::labGara, {5160, 7800, 2655, 255}, 12, true, Qt::AlignLeft, false, Fit::Line},
     {"Label4", &Form1::Label4, {480, 5070, 2895, 255}, 9.75, false, Qt::AlignHCenter, false},
     {"LabelT", &Form1::LabelT, {480, 5340, 2895, 375}, 9.75, true, Qt::AlignLeft, true},
     {"LabErr", &Form1::LabErr, {2160, 6120, 2655, 375}, 9.75, true, Qt::AlignLeft, false},
     {"Label6", &Form1::Label6, {360, 7800, 2295, 255}, 12, true, Qt::AlignLeft, false},
     // In the free band between "OK" and the buttons below it, as wide as the board and its buttons.
-    {"LabEsito", &Form1::LabEsito, {480, 6525, 4620, 420}, 8.25, true, Qt::AlignLeft | Qt::AlignVCenter, false},
+    {"LabEsito", &Form1::LabEsito, {480, 6525, 4620, 420}, 8.25, true, Qt::AlignLeft | Qt::AlignVCenter, false,
+     Fit::Box},
 };
+
+// The summary and the opponent's result always show whole: their font, scaled with the window,
+// shrinks a quarter point at a time (staying above 4 points) until every line of the text fits
+// the label's width (the summary's lines its height too; the one-line opponent may overhang its
+// label's height as its full-size font does).
+std::optional<FontFit> fontFit(const LabelLayout& row) {
+  if (row.fit == Fit::None) return std::nullopt;
+  return FontFit{row.points, 0.25, 4.25, row.fit == Fit::Box};
+}
+
+// Layout of the buttons: the handler a click runs, geometry in twips, tool tip, face colour.
+struct ButtonLayout {
+  const char* name;
+  Button Form1::*model;
+  void (Form1::*handler)();
+  QRect twips;
+  const char* toolTip = nullptr;
+  QColor face = {};  // invalid: the style's
+};
+
+// In the order they are made, which is also their stacking order; all in the same face and size.
+const ButtonLayout kButtons[] = {
+    {"levaLast", &Form1::levaLast, &Form1::levaLast_Click, {3480, 5280, 615, 495}, "Leva ultima a dx"},
+    {"levaAll", &Form1::levaAll, &Form1::levaAll_Click, {4200, 5280, 615, 495}, "Leva tutto"},
+    {"CmdOK", &Form1::CmdOK, &Form1::CmdOK_Click, {480, 6000, 1335, 495}, nullptr, QColor(255, 255, 192)},
+    {"cmdNew", &Form1::cmdNew, &Form1::cmdNew_Click, {480, 6960, 1335, 495}},
+    {"cmdSave", &Form1::cmdSave, &Form1::cmdSave_Click, {1980, 6960, 1335, 495}},
+    {"cmdExit", &Form1::cmdExit, &Form1::cmdExit_Click, {3480, 6960, 1335, 495}},
+};
+constexpr qreal kButtonPoints = 13.5;
+
+// Layout of the two word lists: a list has no caption of its own, a screen reader names it by
+// the heading shown above it.
+struct ListLayout {
+  const char* name;
+  ListBox Form1::*model;
+  QRect twips;
+  void (Form1::*down)();
+  void (Form1::*up)();
+  Label Form1::*heading;
+};
+
+const ListLayout kLists[] = {
+    {"ListS", &Form1::ListS, {5160, 840, 2715, 3360}, &Form1::ListS_MouseDown, &Form1::ListS_MouseUp, &Form1::Label1},
+    {"LisMie", &Form1::LisMie, {5160, 5640, 2715, 2040}, &Form1::LisMie_MouseDown, &Form1::LisMie_MouseUp,
+     &Form1::Label2},
+};
+constexpr qreal kListPoints = 14.25;
+
+// Keyboard focus: "Nuovo", then "Fine", then the rest.
+const char* const kFocusOrder[] = {"cmdNew", "cmdExit", "cmdSave", "CmdOK", "levaLast",
+                                   "levaAll", "labMostra", "ListS", "LisMie"};
 
 }  // namespace
 
@@ -111,10 +160,7 @@ MainWindow::MainWindow(Form1& form, QtPlatform& platform, QWidget* parent)
   client->contentSize = [this] { return contentSize(scale_); };
   client->setMinimumSize(contentSize(kMinScale));
   client_ = client;
-  QPalette pal = client->palette();
-  pal.setColor(QPalette::Window, colour(Form1::kBackColor));
-  client->setPalette(pal);
-  client->setAutoFillBackground(true);
+  setBackground(client, toQColor(Form1::kBackColor));
   setCentralWidget(client);
 
   buildControls(client);
@@ -166,34 +212,23 @@ void MainWindow::applyScale(qreal scale) {
     }
     if (p.widget->style() == WindowStyle::instance()) p.widget->setProperty(kScaleProperty, scale);
   }
-  for (QScrollBar* bar : {listS_->verticalScrollBar(), lisMie_->verticalScrollBar()}) {
-    bar->setProperty(kScaleProperty, scale);
-    bar->updateGeometry();
+  for (auto [list, model] : lists_) {
+    list->verticalScrollBar()->setProperty(kScaleProperty, scale);
+    list->verticalScrollBar()->updateGeometry();
   }
   for (int p : dicePos) dice_[p]->setFrameWidth(DieWidget::kFrameWidth * scale);
   lines_->setLineWidth(PathLinesWidget::kLineWidth * scale);
   shape1_->setOutline(Qt::black, scale);
   client_->updateGeometry();
   render();
-  fitFont(findChild<QLabel*>("LabEsito"), &form_.LabEsito);
-  fitFont(findChild<QLabel*>("labGara"), &form_.labGara);
+  for (const ShownLabel& label : labels_) fitLabel(label);
 }
 
-// The summary and the opponent's result always show whole: their font, scaled with the window,
-// shrinks until every line of the text fits the label's width (the summary's lines its height
-// too; the one-line opponent may overhang its label's height as its full-size font does).
-void MainWindow::fitFont(QLabel* label, const Label* model) {
-  const auto row = std::find_if(std::begin(kLabels), std::end(kLabels),
-                                [&](const LabelLayout& l) { return &(form_.*l.model) == model; });
-  QFont font = label->font();
-  for (qreal points = row->points * scale_; points > 4; points -= 0.25) {
-    font.setPointSizeF(points);
-    const QSize need = QFontMetrics(font).boundingRect(QRect(), Qt::AlignLeft, label->text()).size();
-    if (need.width() <= label->contentsRect().width() &&
-        (model == &form_.labGara || need.height() <= label->contentsRect().height()))
-      break;
-  }
-  if (label->font() != font) label->setFont(font);
+void MainWindow::fitLabel(const ShownLabel& label) {
+  if (!label.fit) return;
+  FontFit fit = *label.fit;
+  fit.points *= scale_;
+  fitFont(label.widget, fit);
 }
 
 void MainWindow::setScale(qreal scale) {
@@ -255,29 +290,28 @@ void MainWindow::settleFocus() {
   target->setFocus(Qt::OtherFocusReason);
 }
 
-QLabel* MainWindow::addLabel(QWidget* client, const char* name, Label& model) {
+QLabel* MainWindow::addLabel(QWidget* client, const char* name, Label& model, std::optional<FontFit> fit) {
   auto* label = new QLabel(client);
   label->setObjectName(name);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   label->setMargin(0);
-  labels_.emplace_back(label, &model);
+  labels_.push_back({label, &model, fit});
   return label;
 }
 
-QPushButton* MainWindow::addButton(QWidget* client, const char* name, Button& model, void (Form1::*handler)()) {
-  auto* button = new QPushButton(client);
-  button->setObjectName(name);
-  button->setFont(controlFont(Face::SansSerif, 13.5, true));
-  button->setAutoDefault(false);
-  button->setStyle(WindowStyle::instance());
-  button->installEventFilter(this);
-  connect(button, &QPushButton::clicked, this, [this, handler] { handle([this, handler] { (form_.*handler)(); }); });
-  buttons_.emplace_back(button, &model);
-  return button;
+void MainWindow::buildControls(QWidget* client) {
+  buildBoard(client);
+  buildLabels(client);
+  buildCheckBox(client);
+  buildLists(client);
+  buildButtons(client);
+  for (std::size_t i = 1; i < std::size(kFocusOrder); ++i)
+    setTabOrder(client->findChild<QWidget*>(kFocusOrder[i - 1]), client->findChild<QWidget*>(kFocusOrder[i]));
+  cmdNew_->setFocus(Qt::OtherFocusReason);
 }
 
-void MainWindow::buildControls(QWidget* client) {
+void MainWindow::buildBoard(QWidget* client) {
   // Stacking order, back to front: the season backgrounds, the board outline, the dice, the path
   // lines over them, then the other controls.
   for (int k = 0; k < int(sfondo_.size()); ++k) {
@@ -308,30 +342,30 @@ void MainWindow::buildControls(QWidget* client) {
   lines_ = new PathLinesWidget(client);
   lines_->setObjectName("Lin");
   place(lines_, {0, 0, Form1::kClientWidth, Form1::kClientHeight});
+}
 
-  // Labels.
+void MainWindow::buildLabels(QWidget* client) {
   QLabel* labTem = addLabel(client, "LabTem", form_.LabTem);
   labTem->setFont(controlFont(Face::Tahoma, 14.25, true, true));
   place(labTem, {480, 120, 975, 375}, 14.25);
   labTem->setAlignment(Qt::AlignCenter);  // the substitute face is taller than the original one
   labTem->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-  labTem->setAutoFillBackground(true);
-  QPalette temPalette = labTem->palette();
-  temPalette.setColor(QPalette::Window, QColor(0, 192, 0));
-  labTem->setPalette(temPalette);
+  setBackground(labTem, QColor(0, 192, 0));
   for (const LabelLayout& row : kLabels) {
-    QLabel* label = addLabel(client, row.name, form_.*(row.model));
+    QLabel* label = addLabel(client, row.name, form_.*(row.model), fontFit(row));
     label->setFont(controlFont(Face::SansSerif, row.points, row.bold));
     place(label, row.twips, row.points);
     label->setAlignment(row.align & Qt::AlignVertical_Mask ? row.align : row.align | Qt::AlignTop);
-    if (row.model == &Form1::labGara) label->setWordWrap(false);
+    if (row.fit == Fit::Line) label->setWordWrap(false);
     if (row.border) {
       label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
       label->setIndent(2);
     }
   }
+}
 
-  // The check box that shows all solutions.
+// The check box that shows all solutions.
+void MainWindow::buildCheckBox(QWidget* client) {
   labMostra_ = new QCheckBox(client);
   labMostra_->setObjectName("labMostra");
   labMostra_->setFont(controlFont(Face::SansSerif, 9.75, false));
@@ -340,54 +374,46 @@ void MainWindow::buildControls(QWidget* client) {
   place(labMostra_, {1920, 240, 2895, 255}, 9.75);
   connect(labMostra_, &QCheckBox::clicked, this,
           [this](bool checked) { handle([this, checked] { form_.setLabMostraValue(checked ? 1 : 0); }); });
+}
 
-  // The two word lists.
-  const auto makeList = [&](const char* name, ListBox& model, QRect twips, void (Form1::*down)(),
-                            void (Form1::*up)()) {
+void MainWindow::buildLists(QWidget* client) {
+  for (const ListLayout& row : kLists) {
     auto* list = new ListBoxWidget(client);
-    list->setObjectName(name);
-    list->setFont(controlFont(Face::Courier, 14.25, true));
+    list->setObjectName(row.name);
+    list->setFont(controlFont(Face::Courier, kListPoints, true));
     list->setStyle(WindowStyle::instance());
     list->verticalScrollBar()->setStyle(WindowStyle::instance());
     list->installEventFilter(this);
-    place(list, twips, 14.25);
-    ListBox* m = &model;
-    list->onSelect = [m](int row) { m->selected = row; };
-    list->onPress = [this, down] { handle([this, down] { (form_.*down)(); }); };
-    list->onRelease = [this, up] { handle([this, up] { (form_.*up)(); }); };
-    return list;
-  };
-  listS_ = makeList("ListS", form_.ListS, {5160, 840, 2715, 3360}, &Form1::ListS_MouseDown, &Form1::ListS_MouseUp);
-  lisMie_ = makeList("LisMie", form_.LisMie, {5160, 5640, 2715, 2040}, &Form1::LisMie_MouseDown,
-                     &Form1::LisMie_MouseUp);
-  // A list has no caption of its own: a screen reader names it by the heading shown above it.
-  listS_->setAccessibleName(text(form_.Label1.caption));
-  lisMie_->setAccessibleName(text(form_.Label2.caption));
+    place(list, row.twips, kListPoints);
+    ListBox* model = &(form_.*row.model);
+    list->onSelect = [model](int selected) { model->selected = selected; };
+    list->onPress = [this, down = row.down] { handle([this, down] { (form_.*down)(); }); };
+    list->onRelease = [this, up = row.up] { handle([this, up] { (form_.*up)(); }); };
+    list->setAccessibleName(text((form_.*row.heading).caption));
+    lists_.emplace_back(list, model);
+  }
+}
 
-  // Buttons.
-  QPushButton* levaLast = addButton(client, "levaLast", form_.levaLast, &Form1::levaLast_Click);
-  place(levaLast, {3480, 5280, 615, 495}, 13.5);
-  levaLast->setToolTip("Leva ultima a dx");
-  QPushButton* levaAll = addButton(client, "levaAll", form_.levaAll, &Form1::levaAll_Click);
-  place(levaAll, {4200, 5280, 615, 495}, 13.5);
-  levaAll->setToolTip("Leva tutto");
-  QPushButton* cmdOK = addButton(client, "CmdOK", form_.CmdOK, &Form1::CmdOK_Click);
-  place(cmdOK, {480, 6000, 1335, 495}, 13.5);
-  QPalette okPalette = cmdOK->palette();
-  okPalette.setColor(QPalette::Button, QColor(255, 255, 192));
-  cmdOK->setPalette(okPalette);
-  QPushButton* cmdNew = addButton(client, "cmdNew", form_.cmdNew, &Form1::cmdNew_Click);
-  place(cmdNew, {480, 6960, 1335, 495}, 13.5);
-  cmdNew_ = cmdNew;
-  QPushButton* cmdSave = addButton(client, "cmdSave", form_.cmdSave, &Form1::cmdSave_Click);
-  place(cmdSave, {1980, 6960, 1335, 495}, 13.5);
-  QPushButton* cmdExit = addButton(client, "cmdExit", form_.cmdExit, &Form1::cmdExit_Click);
-  place(cmdExit, {3480, 6960, 1335, 495}, 13.5);
-
-  // Keyboard focus: "Nuovo", then "Fine", then the rest.
-  QWidget* order[] = {cmdNew, cmdExit, cmdSave, cmdOK, levaLast, levaAll, labMostra_, listS_, lisMie_};
-  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-  cmdNew->setFocus(Qt::OtherFocusReason);
+void MainWindow::buildButtons(QWidget* client) {
+  for (const ButtonLayout& row : kButtons) {
+    auto* button = new QPushButton(client);
+    button->setObjectName(row.name);
+    button->setFont(controlFont(Face::SansSerif, kButtonPoints, true));
+    button->setAutoDefault(false);
+    button->setStyle(WindowStyle::instance());
+    button->installEventFilter(this);
+    const auto handler = row.handler;
+    connect(button, &QPushButton::clicked, this, [this, handler] { handle([this, handler] { (form_.*handler)(); }); });
+    buttons_.emplace_back(button, &(form_.*row.model));
+    place(button, row.twips, kButtonPoints);
+    if (row.toolTip) button->setToolTip(row.toolTip);
+    if (row.face.isValid()) {
+      QPalette palette = button->palette();
+      palette.setColor(QPalette::Button, row.face);
+      button->setPalette(palette);
+    }
+  }
+  cmdNew_ = findChild<QPushButton*>("cmdNew");
 }
 
 QAction* MainWindow::addMenuEntry(QMenu* menu, const char* name, const char* caption, MenuItem& model,
@@ -452,17 +478,32 @@ void MainWindow::buildMenu() {
 }
 
 void MainWindow::render() {
-  for (auto [label, model] : labels_) {
+  renderLabels();
+  renderControls();
+  renderBoard();
+  for (auto [action, model] : actions_)
+    if (action->isEnabled() != model->enabled) action->setEnabled(model->enabled);
+  settleFocus();
+  renderClock();
+}
+
+void MainWindow::renderLabels() {
+  for (const ShownLabel& shown : labels_) {
+    QLabel* label = shown.widget;
+    const Label* model = shown.model;
     const QString caption = text(model->caption);
     if (label->text() != caption) {
       label->setText(caption);
-      if (model == &form_.LabEsito || model == &form_.labGara) fitFont(label, model);
+      fitLabel(shown);
       announceLabelChange(label);
     }
-    setForeground(label, foreground(model->foreColor));
+    setForeground(label, toQColor(model->foreColor));
     if (label->isEnabled() != model->enabled) label->setEnabled(model->enabled);
     setShown(label, model->visible);
   }
+}
+
+void MainWindow::renderControls() {
   for (auto [button, model] : buttons_) {
     const QString caption = text(model->caption);
     if (button->text() != caption) button->setText(caption);
@@ -478,14 +519,17 @@ void MainWindow::render() {
     if (!form_.labMostra.visible) keepFocusFrom(labMostra_);
     setShown(labMostra_, form_.labMostra.visible);
   }
-  for (auto [widget, model] : {std::pair{listS_, &form_.ListS}, std::pair{lisMie_, &form_.LisMie}}) {
+  for (auto [widget, model] : lists_) {
     widget->setEntries(model->items);
     widget->setMarks(model->marked);
     widget->setSelectedRow(model->selected);
     if (!model->visible) keepFocusFrom(widget);
     setShown(widget, model->visible);
   }
+}
 
+// The dice, the path over them and the season backgrounds.
+void MainWindow::renderBoard() {
   std::vector<PathSegment> segments;
   segments.reserve(dicePos.size());
   for (int p : dicePos) {
@@ -497,7 +541,7 @@ void MainWindow::render() {
     dice_[p]->setState(die.letterIndex, die.borderStyle == 1);
     const Line& line = form_.Lin[p];
     const qreal k = scale_ / 15;
-    segments.push_back({QLineF(line.x1 * k, line.y1 * k, line.x2 * k, line.y2 * k), colour(line.borderColor), line.visible});
+    segments.push_back({QLineF(line.x1 * k, line.y1 * k, line.x2 * k, line.y2 * k), toQColor(line.borderColor), line.visible});
   }
   lines_->setSegments(std::move(segments));
 
@@ -512,12 +556,9 @@ void MainWindow::render() {
     sfondoBack_ = form_.sfondoBack;
     sfondo_[sfondoBack_]->lower();
   }
+}
 
-  for (auto [action, model] : actions_)
-    if (action->isEnabled() != model->enabled) action->setEnabled(model->enabled);
-
-  settleFocus();
-
+void MainWindow::renderClock() {
   if (gameClock_.interval() != form_.Timer2.interval) gameClock_.setInterval(form_.Timer2.interval);
   // A new game restarts the timer even while it runs: its first tick comes a whole interval later.
   if (form_.Timer2.enabled && (!gameClock_.isActive() || form_.Timer2.starts != clockStarts_))

@@ -65,10 +65,6 @@ class MainWindow : public QMainWindow {
   // The game clock that follows Timer2.
   const QTimer& gameClock() const { return gameClock_; }
 
-  // Twips of the model to device-independent pixels.
-  static int px(int twips) { return vocari::px(twips); }
-  static QColor colour(Colour c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
-
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,8 +80,19 @@ class MainWindow : public QMainWindow {
   // removes the last letter, Escape clears the word, Return confirms it.
   bool playKey(QKeyEvent* event);
 
+  // The controls, each kind from its table; then the keyboard's order through them.
   void buildControls(QWidget* client);
+  void buildBoard(QWidget* client);
+  void buildLabels(QWidget* client);
+  void buildCheckBox(QWidget* client);
+  void buildLists(QWidget* client);
+  void buildButtons(QWidget* client);
   void buildMenu();
+  // The parts of render, in the order it draws them.
+  void renderLabels();
+  void renderControls();
+  void renderBoard();
+  void renderClock();
   // Places a control at twips geometry with a font of `points` at scale 1 (0: the widget keeps
   // its font); applyScale moves and resizes it with the scale.
   void place(QWidget* widget, QRect twips, qreal points = 0);
@@ -98,10 +105,15 @@ class MainWindow : public QMainWindow {
   void keepFocusFrom(QWidget* control);
   // Gives the focus back to that control once it can take it, or else to "Nuovo".
   void settleFocus();
-  // The summary's font at the scale, made smaller when a long text would not fit its place.
-  void fitFont(QLabel* label, const Label* model);
-  QLabel* addLabel(QWidget* client, const char* name, Label& model);
-  QPushButton* addButton(QWidget* client, const char* name, Button& model, void (Form1::*handler)());
+  // A label over its model; `fit`, at scale 1, keeps a long text whole.
+  struct ShownLabel {
+    QLabel* widget;
+    Label* model;
+    std::optional<FontFit> fit;
+  };
+  // The label's font at the scale, made smaller when a long text would not fit its place.
+  void fitLabel(const ShownLabel& label);
+  QLabel* addLabel(QWidget* client, const char* name, Label& model, std::optional<FontFit> fit = std::nullopt);
   QAction* addMenuEntry(QMenu* menu, const char* name, const char* caption, MenuItem& model, void (Form1::*handler)());
 
   Form1& form_;
@@ -122,12 +134,11 @@ class MainWindow : public QMainWindow {
   qreal scale_ = 1;
   QPoint offset_;  // where the content starts in the client area
 
-  std::vector<std::pair<QLabel*, Label*>> labels_;
+  std::vector<ShownLabel> labels_;
   std::vector<std::pair<QPushButton*, Button*>> buttons_;
   std::vector<std::pair<QAction*, MenuItem*>> actions_;
   QCheckBox* labMostra_ = nullptr;
-  ListBoxWidget* listS_ = nullptr;
-  ListBoxWidget* lisMie_ = nullptr;
+  std::vector<std::pair<ListBoxWidget*, ListBox*>> lists_;
   std::array<DieWidget*, kCells> dice_{};
   PathLinesWidget* lines_ = nullptr;
   PictureWidget* shape1_ = nullptr;

@@ -1,13 +1,14 @@
 // The options window over the Form5 model: season, dealing method and game time.
 #pragma once
 
-#include <QDialog>
 #include <array>
-#include <functional>
+#include <span>
 
 #include "game/form1.h"
 #include "forms/form5.h"
+#include "qt/model_dialog.h"
 
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -15,32 +16,27 @@ class QRadioButton;
 
 namespace vocari {
 
-class OptionsDialog : public QDialog {
+// After every handler the main window must draw too (afterHandler): the model writes its clock
+// label, which must show a confirmed time at once.
+class OptionsDialog : public ModelDialog<Form5> {
  public:
   // The model must have been loaded (Form_Load).
   OptionsDialog(Form5& model, QWidget* parent = nullptr);
 
-  // Copies the model into the widgets.
-  void render();
-
-  // Runs after every handler: the model writes the main window's clock label, which must show a
-  // confirmed time at once.
-  std::function<void()> afterHandler;
+  void render() override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
  private:
-  template <class F>
-  void handle(F&& handler) {
-    handler();
-    render();
-    if (afterHandler) afterHandler();
-    if (model_.unloaded) accept();
-  }
+  // One group of option buttons on its panel, named `name` with their index; a click selects.
+  void addOptions(QFrame* panel, std::span<const OptionButton> models, std::span<QRadioButton*> widgets,
+                  const char* name, void (Form5::*select)(int));
+  // The game time: its heading, the field and the hint below it.
+  void addTimeField();
+  // "OK" and the reminder under it.
+  void addConfirmation();
 
-  Form5& model_;
   QLabel *label1_ = nullptr, *label5_ = nullptr;
   std::array<QRadioButton*, 4> optAsp_{};
   std::array<QRadioButton*, 3> optMet_{};

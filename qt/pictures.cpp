@@ -61,6 +61,14 @@ QPainterPath textPath(const QString& text, const QFont& font) {
   return path;
 }
 
+// A blend from one colour at `start` to another at `end`.
+QLinearGradient blend(QPointF start, QPointF end, const QColor& from, const QColor& to) {
+  QLinearGradient gradient(start, end);
+  gradient.setColorAt(0, from);
+  gradient.setColorAt(1, to);
+  return gradient;
+}
+
 // ---- Letter tiles (designed on 80 x 80) ---------------------------------------------------------
 
 constexpr double kTile = 80;
@@ -75,14 +83,9 @@ constexpr double kDigitTop = 11;
 void drawTileFace(QPainter& p) {
   p.fillRect(QRectF(0, 0, kTile, kTile), Qt::white);
   // A soft shade along the lower and right edges gives the die some body.
-  QLinearGradient bottom(0, kTile - 9, 0, kTile);
-  bottom.setColorAt(0, QColor(0, 0, 0, 0));
-  bottom.setColorAt(1, QColor(0, 0, 0, 30));
-  p.fillRect(QRectF(0, kTile - 9, kTile, 9), bottom);
-  QLinearGradient right(kTile - 9, 0, kTile, 0);
-  right.setColorAt(0, QColor(0, 0, 0, 0));
-  right.setColorAt(1, QColor(0, 0, 0, 22));
-  p.fillRect(QRectF(kTile - 9, 0, 9, kTile), right);
+  const QColor clear(0, 0, 0, 0);
+  p.fillRect(QRectF(0, kTile - 9, kTile, 9), blend({0, kTile - 9}, {0, kTile}, clear, QColor(0, 0, 0, 30)));
+  p.fillRect(QRectF(kTile - 9, 0, 9, kTile), blend({kTile - 9, 0}, {kTile, 0}, clear, QColor(0, 0, 0, 22)));
   p.setPen(QPen(QColor(150, 150, 150), 1.5));
   p.setBrush(Qt::NoBrush);
   p.drawRect(QRectF(0.75, 0.75, kTile - 1.5, kTile - 1.5));
@@ -151,10 +154,7 @@ const std::array<Season, kSeasonSchemes> kSeasons = {{
 
 void drawSeason(QPainter& p, int scheme) {
   const Season& s = kSeasons[scheme >= 0 && scheme < kSeasonSchemes ? scheme : 0];
-  QLinearGradient field(0, 0, kBoard, kBoard);
-  field.setColorAt(0, s.fieldLight);
-  field.setColorAt(1, s.fieldDark);
-  p.fillRect(QRectF(0, 0, kBoard, kBoard), field);
+  p.fillRect(QRectF(0, 0, kBoard, kBoard), blend({0, 0}, {kBoard, kBoard}, s.fieldLight, s.fieldDark));
 
   const double inset = (kSquare - kDie) / 2;
   for (int r = 0; r < 4; ++r) {
@@ -164,10 +164,7 @@ void drawSeason(QPainter& p, int scheme) {
       p.setPen(Qt::NoPen);
       p.setBrush(QColor(0, 0, 0, 40));
       p.drawRoundedRect(sq.translated(1.2, 1.6), kSquareRadius, kSquareRadius);
-      QLinearGradient face(sq.topLeft(), sq.bottomRight());
-      face.setColorAt(0, s.squareLight);
-      face.setColorAt(1, s.squareDark);
-      p.setBrush(face);
+      p.setBrush(blend(sq.topLeft(), sq.bottomRight(), s.squareLight, s.squareDark));
       p.setPen(QPen(s.squareEdge, 1.2));
       p.drawRoundedRect(sq.adjusted(0.6, 0.6, -0.6, -0.6), kSquareRadius, kSquareRadius);
     }
@@ -249,9 +246,7 @@ void drawTopSide(QPainter& p, double outline) {
   p.drawPath(body);
 
   // The stem, set into the top of the dome.
-  QLinearGradient wood(-3.5, 0, 3.5, 0);
-  wood.setColorAt(0, QColor(205, 150, 90));
-  wood.setColorAt(1, QColor(120, 75, 35));
+  const QLinearGradient wood = blend({-3.5, 0}, {3.5, 0}, QColor(205, 150, 90), QColor(120, 75, 35));
   p.setPen(QPen(QColor(70, 45, 25), outline * 0.8));
   p.setBrush(QColor(90, 60, 35));
   p.drawEllipse(QPointF(0, -56.5), 6, 2.2);
@@ -339,10 +334,7 @@ void drawSplashTitle(QPainter& p) {
   const QRectF tb = title.boundingRect();
 
   p.fillPath(title.translated(kShadow, kShadow), QColor(196, 160, 228));
-  QLinearGradient green(0, tb.top(), 0, tb.bottom());
-  green.setColorAt(0, QColor(125, 215, 80));
-  green.setColorAt(1, QColor(10, 135, 45));
-  p.fillPath(title, green);
+  p.fillPath(title, blend({0, tb.top()}, {0, tb.bottom()}, QColor(125, 215, 80), QColor(10, 135, 45)));
   p.setPen(QPen(QColor(0, 85, 30), 1.6, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   p.setBrush(Qt::NoBrush);
   p.drawPath(title);
@@ -352,10 +344,7 @@ void drawSplashTitle(QPainter& p) {
 
 void drawInfoBackground(QPainter& p) {
   constexpr double kW = 296, kH = 196;
-  QLinearGradient field(0, 0, 0, kH);
-  field.setColorAt(0, QColor(22, 52, 180));
-  field.setColorAt(1, QColor(12, 32, 140));
-  p.fillRect(QRectF(0, 0, kW, kH), field);
+  p.fillRect(QRectF(0, 0, kW, kH), blend({0, 0}, {0, kH}, QColor(22, 52, 180), QColor(12, 32, 140)));
 
   // Lower left: a spinning top on a pool of light, with two dice beside it.
   QRadialGradient glow(QPointF(52, 168), 60);
@@ -393,10 +382,7 @@ void drawInfoBackground(QPainter& p) {
 
 void drawCloseButton(QPainter& p) {
   constexpr double kW = 31, kH = 29;
-  QLinearGradient face(0, 0, 0, kH);
-  face.setColorAt(0, QColor(0, 0, 150));
-  face.setColorAt(1, QColor(0, 0, 100));
-  p.fillRect(QRectF(0, 0, kW, kH), face);
+  p.fillRect(QRectF(0, 0, kW, kH), blend({0, 0}, {0, kH}, QColor(0, 0, 150), QColor(0, 0, 100)));
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(QColor(80, 80, 215), 1));
   p.drawPolyline(QPolygonF({QPointF(0.5, kH - 1), QPointF(0.5, 0.5), QPointF(kW - 1, 0.5)}));

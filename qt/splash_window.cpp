@@ -5,17 +5,10 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "qt/main_window.h"
 #include "qt/pictures.h"
 #include "qt/units.h"
 
 namespace vocari {
-
-namespace {
-
-
-
-}  // namespace
 
 SplashWindow::SplashWindow(std::function<bool()> showMain)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
@@ -28,10 +21,7 @@ SplashWindow::SplashWindow(std::function<bool()> showMain)
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFocusPolicy(Qt::NoFocus);
   setFixedSize(px(Form0::kClientWidth), px(Form0::kClientHeight));
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, MainWindow::colour(Form0::kBackColor));
-  setPalette(pal);
-  setAutoFillBackground(true);
+  setBackground(this, toQColor(Form0::kBackColor));
 
   auto* image1 = new QLabel(this);
   image1->setObjectName("Image1");

@@ -1,7 +1,6 @@
 #include "qt/viewer_dialog.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QEventLoop>
 #include <QItemSelectionModel>
 #include <QListView>
@@ -9,19 +8,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "qt/main_window.h"
 #include "qt/pictures.h"
 #include "qt/units.h"
 
 namespace vocari {
 
 namespace {
-
-
-
-void setShown(QWidget* w, bool visible) {
-  if (w->isHidden() == visible) w->setVisible(visible);
-}
 
 // Documents are UTF-8 with CR LF; the text box wants plain line feeds, and the line break that
 // ends an entry would only add an empty line to scroll to.
@@ -47,10 +39,9 @@ QVariant ViewerLinesModel::data(const QModelIndex& index, int role) const {
   return QString::fromUtf8(lines_[std::size_t(index.row())]);
 }
 
-ViewerDialog::ViewerDialog(Form2& model, QWidget* parent) : QDialog(parent), model_(model) {
+ViewerDialog::ViewerDialog(Form2& model, QWidget* parent) : ModelDialog(model, parent) {
   setObjectName("Form2");
   setWindowIcon(appIcon());
-  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
   listai_ = new QListView(this);
   listai_->setObjectName("Listai");
@@ -114,11 +105,6 @@ void ViewerDialog::render() {
   }
   const QRect g = twipsRect(model_.Command1Rect);
   if (command1_->geometry() != g) command1_->setGeometry(g);
-}
-
-void ViewerDialog::closeEvent(QCloseEvent* event) {
-  model_.Form_Unload();
-  QDialog::closeEvent(event);
 }
 
 void runViewer(const Settings& settings, QWidget* parent) {

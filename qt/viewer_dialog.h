@@ -3,12 +3,12 @@
 #pragma once
 
 #include <QAbstractListModel>
-#include <QDialog>
 #include <string>
 #include <vector>
 
 #include "core/game_state.h"
 #include "forms/form2.h"
+#include "qt/model_dialog.h"
 
 class QListView;
 class QPlainTextEdit;
@@ -27,26 +27,14 @@ class ViewerLinesModel : public QAbstractListModel {
   const std::vector<std::string>& lines_;
 };
 
-class ViewerDialog : public QDialog {
+class ViewerDialog : public ModelDialog<Form2> {
  public:
   // The model must have been loaded successfully.
   ViewerDialog(Form2& model, QWidget* parent = nullptr);
 
-  // Copies the model into the widgets.
-  void render();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
+  void render() override;
 
  private:
-  template <class F>
-  void handle(F&& handler) {
-    handler();
-    render();
-    if (model_.unloaded) accept();
-  }
-
-  Form2& model_;
   ViewerLinesModel* lines_ = nullptr;
   QListView* listai_ = nullptr;
   QPlainTextEdit* unCons_ = nullptr;

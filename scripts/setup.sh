@@ -11,6 +11,7 @@ packages=(
   witalian hunspell-it
   qt6-translations-l10n locales
   xvfb xauth fonts-dejavu-core fonts-liberation2
+  lintian desktop-file-utils appstream  # the package checks: lintian and the two validators
 )
 scripts/install_packages.sh "${packages[@]}"
 

@@ -1,13 +1,5 @@
-// vocari-solve: the game's solver without a window.
-//
-//   vocari-solve --dict FILE [--reference]
-//       reads boards from standard input, one a line: the 16 grid characters in reading order
-//       (a character that is not a letter of the table is an undealt die). Prints one line per
-//       board: its solutions in list order separated by single spaces.
-//   vocari-solve --dict FILE --bench N [--method 0|1|2] [--seed S]
-//       deals N boards and prints search timings.
-//   vocari-solve --deal N [--method 0|1|2] [--seed S]
-//       prints N dealt boards, one a line, as 16 characters in reading order.
+// vocari-solve: the game's solver without a window. Its usage is kUsage below, which
+// `vocari-solve --help` prints.
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -23,6 +15,20 @@
 using namespace vocari;
 
 namespace {
+
+constexpr const char* kUsage = R"(usage:
+  vocari-solve --dict FILE [--reference]
+      reads boards from standard input, one a line: the 16 grid characters in reading order
+      (a character that is not a letter of the table is an undealt die). Prints one line per
+      board: its solutions in list order separated by single spaces. --reference answers with
+      the literal substring probes instead of the index.
+  vocari-solve --dict FILE --bench N [--method 0|1|2] [--seed S]
+      deals N boards and prints search timings, the load time and the index size.
+  vocari-solve --deal N [--method 0|1|2] [--seed S]
+      prints N dealt boards, one a line, as 16 characters in reading order.
+  vocari-solve --help
+      prints this text.
+)";
 
 int fail(const std::string& message) {
   std::cerr << "vocari-solve: " << message << '\n';
@@ -88,7 +94,10 @@ int main(int argc, char** argv) {
       return args[++i];
     };
     std::optional<std::string> v;
-    if (a == "--reference") {
+    if (a == "--help") {
+      std::cout << kUsage;
+      return 0;
+    } else if (a == "--reference") {
       reference = true;
     } else if (a == "--dict" && (v = value())) {
       dictPath = *v;
@@ -97,7 +106,7 @@ int main(int argc, char** argv) {
       if (!n || *n < 0) return fail("bad value for " + a + ": " + *v);
       (a == "--bench" ? bench : a == "--deal" ? dealCount : a == "--method" ? method : seed) = n;
     } else {
-      return fail("bad argument: " + a + " (see the comment at the top of vocari_solve.cpp)");
+      return fail("bad argument: " + a + " (see vocari-solve --help)");
     }
   }
   if (*method > 2) return fail("--method must be 0, 1 or 2");

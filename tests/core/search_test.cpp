@@ -17,7 +17,18 @@ using Words = std::vector<std::string>;
 
 namespace {
 
-Words fast(const Board& b, const Dictionary& d) { return *findSolutions(b, d); }
+// The fast search, counting bits both ways: with the processor's instruction where it has one,
+// and by table; the two must agree.
+Words fast(const Board& b, const Dictionary& d) {
+  const Words counted = *findSolutions(b, d, {}, BitCounting::automatic);
+  EXPECT_EQ(*findSolutions(b, d, {}, BitCounting::table), counted) << "the two ways of counting differ";
+  return counted;
+}
+
+Words stepByStep(const Board& b, const Dictionary& d) {
+  return referenceSolutions(
+      b, [&](std::string_view w) { return d.isPrefix(w); }, [&](std::string_view w) { return d.isWord(w); });
+}
 
 Words literal(const Board& b, const std::string& text) {
   return referenceSolutions(
@@ -50,8 +61,9 @@ TEST(Search, ListsTheExpectedWords) {
       {"DiagonalTurn", "\r\nABCD\r\n", "AXXX" "XBXX" "XCDX" "XXXX", {"ABCD"}},
       {"QGetsNoSpecialTreatment", "\r\nQUA\r\nQA\r\n", "QAXX" "XXXX" "XXXX" "XXXU", {"QA"}},
       {"LastDieStartsAWord", "\r\nAS\r\n", "XXXX" "XXXX" "XXXX" "XXSA", {"AS"}},
-      // The list goes on past a chain over every die: nothing to extend it with.
-      {"AllSixteenDiceThenLongerLines", "\r\nABCDHGFEIJKLPONM\r\nABCDHGFEIJKLPONMA\r\nABCDHGFEIJKLPONMQRS\r\n",
+      // The list goes on past a chain over every die, with letters that the last die's
+      // neighbours show (I, J, N): they are all used, so nothing extends it.
+      {"AllSixteenDiceThenLongerLines", "\r\nABCDHGFEIJKLPONM\r\nABCDHGFEIJKLPONMI\r\nABCDHGFEIJKLPONMNJ\r\n",
        "ABCD" "EFGH" "IJKL" "MNOP", {"ABCDHGFEIJKLPONM"}},
       {"EmptyDictionary", "", "ABCD" "EFGH" "IJKL" "MNOP", {}},
   };
@@ -80,6 +92,18 @@ TEST(SearchDifferential, HostileDictionariesAgreeWithLiteralProbes) {
     const Board b = randomBoard(gen, "ABC-");
     ASSERT_EQ(fast(b, d), literal(b, text)) << "round " << round;
   }
+  // Every line of two and three letters drawn from the board's: hundreds of words on one board.
+  std::string dense = "\r\n";
+  for (char a = 'A'; a <= 'P'; ++a)
+    for (char b = 'A'; b <= 'P'; ++b) {
+      dense += std::string{a, b, '\r', '\n'};
+      for (char c = 'A'; c <= 'P'; ++c) dense += std::string{a, b, c, '\r', '\n'};
+    }
+  const Dictionary d(dense);
+  const Board b = boardOf("ABCDEFGHIJKLMNOP");
+  const Words words = fast(b, d);
+  EXPECT_EQ(words.size(), 84u + 408u);  // the chains of two and of three dice
+  EXPECT_EQ(words, stepByStep(b, d));
 }
 
 std::string shippedWordList() {
@@ -100,10 +124,7 @@ TEST(SearchDifferential, ShippedWordListAgreesWithStepByStepWalk) {
   for (int round = 0; round < 2000; ++round) {
     const Board b = randomBoard(gen, kLetterMix);
     const Words got = fast(b, d);
-    const Words want = referenceSolutions(
-        b, [&](std::string_view w) { return d.isPrefix(w); },
-        [&](std::string_view w) { return d.isWord(w); });
-    ASSERT_EQ(got, want) << "round " << round;
+    ASSERT_EQ(got, stepByStep(b, d)) << "round " << round;
     if (round == 0) {
       ASSERT_EQ(got, literal(b, text));  // a whole board searched on the text itself
     }
@@ -155,6 +176,18 @@ TEST(Search, YieldsAtEveryStartAndWithinALongWalkAndCanAbandon) {
   calls = 0;
   EXPECT_FALSE(findSolutions(same, many, [&] { return ++calls != 2; }));
   EXPECT_EQ(calls, 2);
+
+  // A search started from a yield of another, as a new game started during a search is, keeps
+  // its words apart from those the first one has found so far.
+  const Dictionary worked("\r\nAB\r\nABC\r\nBA\r\n"), cas("\r\nCAS\r\nCASA\r\n");
+  Words inner;
+  calls = 0;
+  const auto outer = findSolutions(boardOf("ABXXXCXXXXXXXXXX"), worked, [&] {
+    if (++calls == 10) inner = fast(boardOf("CASAXXXXXXXXXXXX"), cas);
+    return true;
+  });
+  EXPECT_EQ(inner, (Words{"CAS", "CASA"}));
+  EXPECT_EQ(outer, (Words{"AB", "ABC", "BA"}));
 }
 
 }  // namespace

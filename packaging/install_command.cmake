@@ -1,10 +1,16 @@
-# Runs at install time (from cmake_install.cmake, and so also for CPack): writes the desktop entry
-# with the real installation prefix in Path= and Exec=, then installs it like any other file, so
-# DESTDIR and the install manifest are handled by file(INSTALL).
+# Runs at install time (from cmake_install.cmake, and so also for CPack), when the real prefix is
+# known: installs the launcher, then writes the desktop entry with the real paths in Path= and
+# Exec= and installs it like any other file, so DESTDIR and the install manifest are handled by
+# file(INSTALL).
 #
-# Set by the caller: VOCARI_DESKTOP_TEMPLATE, VOCARI_DESKTOP_FILE (the file name to install),
-# VOCARI_STAGING_DIR, VOCARI_BINDIR, VOCARI_DATADIR, VOCARI_APPLICATIONS_DIR (the last three as
-# given to GNUInstallDirs: relative to the prefix, or absolute).
+# The launcher goes where Debian puts the commands of games when the prefix is /usr (the package):
+# /usr/games; under any other prefix, into the usual program folder (bin/). Both are one level
+# below the prefix, so the launcher's relative paths are the same in either.
+#
+# Set by the caller: VOCARI_LAUNCHER (the script), VOCARI_DESKTOP_TEMPLATE, VOCARI_DESKTOP_FILE (the
+# file name to install), VOCARI_STAGING_DIR, VOCARI_BINDIR, VOCARI_DATADIR,
+# VOCARI_APPLICATIONS_DIR (the last three as given to GNUInstallDirs: relative to the prefix, or
+# absolute).
 
 get_filename_component(_prefix "${CMAKE_INSTALL_PREFIX}" ABSOLUTE)
 
@@ -19,9 +25,15 @@ function(vocari_full_path out dir)
   set(${out} "${_p}" PARENT_SCOPE)
 endfunction()
 
-vocari_full_path(_bindir "${VOCARI_BINDIR}")
+if(_prefix STREQUAL "/usr" AND VOCARI_BINDIR STREQUAL "bin")
+  set(_bindir "/usr/games")
+else()
+  vocari_full_path(_bindir "${VOCARI_BINDIR}")
+endif()
 vocari_full_path(_datadir "${VOCARI_DATADIR}/vocari")
 vocari_full_path(_appsdir "${VOCARI_APPLICATIONS_DIR}")
+
+file(INSTALL DESTINATION "${_bindir}" TYPE PROGRAM FILES "${VOCARI_LAUNCHER}")
 
 # A string value of a desktop entry: backslashes doubled.
 function(vocari_desktop_string out text)
@@ -30,8 +42,8 @@ function(vocari_desktop_string out text)
 endfunction()
 
 # The launcher is found through PATH when it lands in one of the usual program folders; anywhere
-# else Exec= names it in full, quoted as the desktop entry rules ask when it holds reserved
-# characters.
+# else (/usr/games included, which is not on root's PATH) Exec= names it in full, quoted as the
+# desktop entry rules ask when it holds reserved characters.
 if(_bindir MATCHES "^/(usr/(local/)?)?bin$")
   set(VOCARI_DESKTOP_EXEC "vocari")
 else()
