@@ -14,6 +14,8 @@ struct DealHooks {
   std::function<bool()> yield = [] { return true; };
   // Die `pos` now shows the picture of letter `letterIndex`.
   std::function<void(int pos, int letterIndex)> showDie = [](int, int) {};
+  // The quotas are drawn and the letters not dealt yet (a deal that draws its own quotas).
+  std::function<void()> quotasDrawn = [] {};
 };
 
 // The quota draws of a new game: rareQuota, then vowelQuota, consonantQuota the rest.

@@ -55,6 +55,7 @@ struct Die {
   Rect geometry;
   int letterIndex = -1;
   int borderStyle = 0;
+  bool underCursor = false;  // the keyboard cursor is on it (only while the board has the focus)
 };
 
 struct Line {

@@ -16,6 +16,12 @@ struct FileDialogRequest {
 
 enum class MessageIcon { Information, Warning };
 
+// A day of the local calendar.
+struct CalendarDate {
+  int year = 0, month = 0, day = 0;
+  bool operator==(const CalendarDate&) const = default;
+};
+
 // The filter offered by both game-file dialogs.
 inline constexpr const char* kGameFileFilter[2][2] = {{"Files di testo (*.txt)", "*.txt"},
                                                       {"Tutti i files (*.*)", "*.*"}};
@@ -31,6 +37,10 @@ class Platform {
   virtual void beep() = 0;
   // Monotonic clock in seconds.
   virtual double clock() = 0;
+  // Today's date in the local calendar.
+  virtual CalendarDate today() = 0;
+  // Puts the text on the clipboard.
+  virtual void copyText(const std::string& text) = 0;
   // Modal file dialogs: the chosen full path, or "" when cancelled.
   virtual std::string chooseOpenFile(const FileDialogRequest& request) = 0;
   virtual std::string chooseSaveFile(const FileDialogRequest& request) = 0;

@@ -78,6 +78,8 @@ class Form1 {
   MenuItem mGen;      // File > "Genera un nuovo Vocari": as "Nuovo"
   MenuItem mSave;     // File > "Salva questo Vocari": as "Salva"
   MenuItem mfine;     // File > "Fine": as the "Fine" button
+  MenuItem mSfida;    // File > "Sfida del giorno" (Ctrl+G): the grid of today's date
+  MenuItem mCopia;    // File > "Copia risultato": the result of a game over, on the clipboard
   MenuItem mDizi;     // Visualizza > "Dizionario completo"
   MenuItem mAcro;     // Visualizza > "Acronimi del dizionario"
   MenuItem mOpzioni;  // "Opzioni": the options window; disabled while a game is timed
@@ -124,12 +126,31 @@ class Form1 {
   void mCons_Click();
   void mInfo_Click();
   void mOpzioni_Click();
+  void mSfida_Click();
+  void mCopia_Click();
+
+  // Spelling by dragging with the button held: the drag leaves die `from` (the word goes on
+  // from its last die; from any other die a new word starts with it), enters die p (picked as a
+  // click; the die before the last takes the last letter back), and ends (two dice or more
+  // confirm the word as "OK").
+  void imgH_DragStart(int from);
+  void imgH_DragEnter(int p);
+  void imgH_DragEnd();
+
+  // The keyboard cursor on the grid: shown while the board has the focus, moved a row or a
+  // column at a time, stopping at the edges; Space picks the die under it as a click.
+  void Griglia_Focus(bool focused);
+  void Griglia_MoveCursor(int rows, int columns);
+  void Griglia_Space();
 
   // Keyboard play: a typed letter extends the word along the first path that spells it.
   void typeLetter(char letter);
 
   // The options window set a game time: the clock shows it.
   void gameTimeSet();
+
+  // The seconds a game lasts: the options' game time, the default for the grid of the day.
+  double playTime() const { return round.daily ? kDefaultGameTime : settings.gameTime; }
 
   // True while a new-game flow (deal or search) runs.
   bool flowRunning() const { return round.flowRunning(); }
@@ -164,7 +185,8 @@ class Form1 {
   bool flowYield(int flow);
   void setDieLetter(int p, int letterIndex);
   void viewDocument(ViewerDocument document);
-  // The new-game flow in its steps.
+  // The new-game flow in its steps; `daily` deals the grid of that date.
+  void startGame(std::optional<CalendarDate> daily);
   void clearLastGame();
   bool dealBoard(int flow);
   void startPlay();

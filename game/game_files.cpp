@@ -39,7 +39,7 @@ void Form1::mSave_Click() {
   // Whether the game is over is decided now, after the dialog: a game whose time ran out while
   // the dialog was open is saved with its result.
   const std::string bytes =
-      writeGameFile(state.board, !round.clockRunning, settings.gameTime, round.score);
+      writeGameFile(state.board, !round.clockRunning, playTime(), round.score);
   if (auto error = environment_.saveGameFile(path, bytes)) {
     platform().messageBox(
         "Impossibile salvare il file " + path + ": " + fileFailureText(fileFailure(error->code, FileAction::Save)) + ".",

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/game_state.h"
+#include "forms/platform.h"
 
 namespace vocari {
 
@@ -25,9 +26,17 @@ struct StoredResult {
 std::optional<StoredResult> parseStoredResult(std::string_view text);
 
 // "Tempo scaduto: 68 punti su 412 possibili, 5 parole su 73", each solution scored as the word
-// check scores it; with a stored result a second line "Gara: hai vinto, 93 a 73" ("hai perso",
-// "pari"), which also says so when the stored time differs from this game's.
+// check scores it ("Sfida del 07/12/2026: ..." for the grid of the day); with a stored result a
+// second line "Gara: hai vinto, 93 a 73" ("hai perso", "pari"), which also says so when the
+// stored time differs from this game's.
 std::string gameSummary(int score, int wordsFound, const std::vector<std::string>& solutions,
-                        const std::optional<StoredResult>& stored, double gameTime);
+                        const std::optional<StoredResult>& stored, double gameTime,
+                        const std::optional<CalendarDate>& daily = std::nullopt);
+
+// The result as one line to paste in a chat: "Vocari · Sfida del 07/12/2026 · 84 punti su 312
+// (27 %) · 12 parole · la più lunga: SCALATO"; without the date part for an ordinary game,
+// without the longest word when none was found.
+std::string sharedResult(int score, const std::vector<std::string>& words, const std::vector<std::string>& solutions,
+                         const std::optional<CalendarDate>& daily);
 
 }  // namespace vocari

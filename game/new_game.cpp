@@ -2,6 +2,7 @@
 // starting the clock and searching every solution while the player already plays.
 #include <cmath>
 
+#include "board/daily_deal.h"
 #include "board/deal.h"
 #include "core/search.h"
 #include "game/form1.h"
@@ -15,11 +16,22 @@ void Form1::mGen_Click() {
   cmdNew_Click();
 }
 
-void Form1::cmdNew_Click() {
+// The grid of today's date, by the standard method whatever the options say, played at the
+// default game time; the running random source is not touched, so a later "Nuovo" is random.
+void Form1::mSfida_Click() {
+  if (dealing()) return;
+  settings.competitionPending = false;
+  startGame(platform_.today());
+}
+
+void Form1::cmdNew_Click() { startGame(std::nullopt); }
+
+void Form1::startGame(std::optional<CalendarDate> daily) {
   const Shown shown{*this};
   // A flow started while another runs (through "Nuovo" enabled again by "Fine") supersedes it:
   // the older flow stops at its next yield and touches nothing after it.
   const int flow = ++flowId_;
+  round.daily = daily;
   clearLastGame();
   if (!settings.competitionPending && !dealBoard(flow)) return;
   startPlay();
@@ -48,7 +60,7 @@ void Form1::clearLastGame() {
   round.summary.clear();
   round.word.clear();
   round.path.clear();
-  round.gameTime = settings.gameTime;
+  round.gameTime = playTime();
   round.ticks = 0;
   if (!settings.competitionPending) {
     round.opponentLine.reset();
@@ -59,12 +71,21 @@ void Form1::clearLastGame() {
 // Deals a new board, its quotas first. False when the deal was superseded.
 bool Form1::dealBoard(int flow) {
   clearBoard();
-  drawQuotas(state, random_);
-  round.quotas = std::to_string(state.vowelQuota) + "/" + std::to_string(state.consonantQuota) + "/" +
-                 std::to_string(state.rareQuota);
+  const auto showQuotas = [this] {
+    round.quotas = std::to_string(state.vowelQuota) + "/" + std::to_string(state.consonantQuota) + "/" +
+                   std::to_string(state.rareQuota);
+  };
   const DealHooks hooks{[this, flow] { return flowYield(flow); },
-                        [this](int p, int i) { setDieLetter(p, i); }};
-  if (!deal(settings.methodIndex, state, random_, hooks)) return false;
+                        [this](int p, int i) { setDieLetter(p, i); }, showQuotas};
+  bool dealt = false;
+  if (const auto& d = round.daily) {
+    dealt = dealDaily(state, d->year, d->month, d->day, hooks);
+  } else {
+    drawQuotas(state, random_);
+    showQuotas();
+    dealt = deal(settings.methodIndex, state, random_, hooks);
+  }
+  if (!dealt) return false;
   round.phase = Phase::Searching;
   return true;
 }
@@ -79,7 +100,7 @@ void Form1::startPlay() {
   round.inPlay = true;
   round.clockRunning = true;
   ++round.clockStarts;  // the tick phase starts again with the new game's clock
-  round.gameTime = settings.gameTime;
+  round.gameTime = playTime();
   round.ticks = 0;
   round.solutions.clear();
   round.marksShown = false;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/game_state.h"
+#include "forms/platform.h"
 #include "game/game_summary.h"
 
 namespace vocari {
@@ -70,6 +71,14 @@ struct Round {
   std::optional<StoredResult> opponent;
 
   std::string summary;  // how the game went, from the end of the clock to the next game
+
+  // The date of the grid of the day being played, from its deal to the next game.
+  std::optional<CalendarDate> daily;
+
+  // The keyboard cursor on the grid: the die under it, and whether it shows (while the board
+  // has the focus).
+  int cursor = dicePos.front();
+  bool cursorShown = false;
 
   // The short message under the word, and its colour.
   std::string message;

@@ -24,7 +24,8 @@ void Form1::showClockAndFlow() {
   mOpzioni.enabled = !r.clockRunning;
   cmdNew.enabled = !r.flowRunning() || r.newReleased;
   cmdExit.caption = "Fine";
-  mGen.enabled = mApri.enabled = r.phase != Phase::Dealing;
+  mGen.enabled = mApri.enabled = mSfida.enabled = r.phase != Phase::Dealing;
+  mCopia.enabled = !r.summary.empty();
   cmdSave.enabled = mSave.enabled = r.inPlay;
   Label6.caption = r.quotas + std::string(std::size_t(r.stars), '*');
   Label5.visible = r.stars == 1;
@@ -77,6 +78,7 @@ void Form1::showGrid() {
   for (int16_t p : dicePos) {
     imgH[p].letterIndex = r.tile[p];
     imgH[p].borderStyle = r.framed(p) ? 1 : 0;
+    imgH[p].underCursor = r.cursorShown && p == r.cursor;
     const auto [x, y] = dieCentre(p);
     Lin[p] = Line{x, y, x, y, r.lineColour[p], false};
   }

@@ -35,6 +35,39 @@ void Form1::imgh_Click(int p) {
 
 void Form1::imgH_DblClick(int) { levaAll_Click(); }
 
+// A drag is one word: from the word's last die it goes on with the word, from any other die it
+// starts a new one.
+void Form1::imgH_DragStart(int from) {
+  if (from == round.lastDie()) return;
+  levaAll_Click();
+  imgh_Click(from);
+}
+
+void Form1::imgH_DragEnter(int p) {
+  if (round.path.size() >= 2 && p == round.path[round.path.size() - 2])
+    levaLast_Click();
+  else if (p != round.lastDie())
+    imgh_Click(p);
+}
+
+void Form1::imgH_DragEnd() {
+  if (round.clockRunning && round.path.size() >= 2) CmdOK_Click();
+}
+
+void Form1::Griglia_Focus(bool focused) {
+  const Shown shown{*this};
+  round.cursorShown = focused;
+}
+
+void Form1::Griglia_MoveCursor(int rows, int columns) {
+  const Shown shown{*this};
+  const int row = std::clamp(rowOf(round.cursor) + rows, 1, kBoardSide - 2);
+  const int column = std::clamp(columnOf(round.cursor) + columns, 1, kBoardSide - 2);
+  round.cursor = row * kBoardSide + column;
+}
+
+void Form1::Griglia_Space() { imgh_Click(round.cursor); }
+
 void Form1::levaLast_Click() {
   const Shown shown{*this};
   round.messageColour = kRed;

@@ -53,6 +53,14 @@ class BoardAccessible : public QAccessibleWidget {
     for (int i = 0; i < childCount(); ++i) r |= child(i)->rect();
     return r.isValid() ? r : QAccessibleWidget::rect();
   }
+
+  // While the board has the focus, the die under the keyboard cursor.
+  QAccessibleInterface* focusChild() const override {
+    for (int i = 0; i < childCount(); ++i)
+      if (const auto* die = qobject_cast<const DieWidget*>(child(i)->object()); die && die->underCursor())
+        return child(i);
+    return QAccessibleWidget::focusChild();
+  }
 };
 
 // LabErr and the end-of-game summary LabEsito: notifications whose name is exactly the text they

@@ -144,7 +144,7 @@ constexpr qreal kListPoints = 14.25;
 
 // Keyboard focus: "Nuovo", then "Fine", then the rest.
 const char* const kFocusOrder[] = {"cmdNew", "cmdExit", "cmdSave", "CmdOK", "levaLast",
-                                   "levaAll", "labMostra", "ListS", "LisMie"};
+                                   "levaAll", "labMostra", "ListS", "LisMie", kBoardAccessibleName};
 
 }  // namespace
 
@@ -329,14 +329,22 @@ void MainWindow::buildBoard(QWidget* client) {
   // The dice sit in a transparent container over the whole client area, so their geometry stays
   // in window coordinates; for a screen reader it is the group "Griglia", the dice in reading
   // order.
+  // The board takes the focus from the keyboard only (Tab), never from a click on a die: the
+  // arrow keys then move the cursor over the dice and Space picks the die under it.
   auto* board = new QWidget(client);
   board->setObjectName(kBoardAccessibleName);
   board->setAccessibleName(kBoardAccessibleName);
+  board->setFocusPolicy(Qt::TabFocus);
+  board->installEventFilter(this);
+  board_ = board;
   place(board, {0, 0, Form1::kClientWidth, Form1::kClientHeight});
   for (int p : dicePos) {
     auto* die = new DieWidget(p, board);
     die->onClick = [this](int pos) { handle([this, pos] { form_.imgh_Click(pos); }); };
     die->onDoubleClick = [this](int pos) { handle([this, pos] { form_.imgH_DblClick(pos); }); };
+    die->onDragStart = [this](int pos) { handle([this, pos] { form_.imgH_DragStart(pos); }); };
+    die->onDragEnter = [this](int pos) { handle([this, pos] { form_.imgH_DragEnter(pos); }); };
+    die->onDragEnd = [this] { handle([this] { form_.imgH_DragEnd(); }); };
     dice_[p] = die;
   }
   lines_ = new PathLinesWidget(client);
@@ -440,8 +448,10 @@ void MainWindow::buildMenu() {
   };
   shortcut(addMenuEntry(file, "mApri", "Apri un file Vocari", form_.mApri, &Form1::mApri_Click), QKeySequence(Qt::CTRL | Qt::Key_O));
   shortcut(addMenuEntry(file, "mGen", "Genera un nuovo Vocari", form_.mGen, &Form1::mGen_Click), QKeySequence(Qt::CTRL | Qt::Key_N));
+  shortcut(addMenuEntry(file, "mSfida", "Sfida del giorno", form_.mSfida, &Form1::mSfida_Click), QKeySequence(Qt::CTRL | Qt::Key_G));
   separator(file, "m1");
   shortcut(addMenuEntry(file, "mSave", "Salva questo Vocari", form_.mSave, &Form1::mSave_Click), QKeySequence(Qt::CTRL | Qt::Key_S));
+  addMenuEntry(file, "mCopia", "Copia risultato", form_.mCopia, &Form1::mCopia_Click);
   separator(file, "m3");
   shortcut(addMenuEntry(file, "mfine", "Fine", form_.mfine, &Form1::mfine_Click), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -538,7 +548,7 @@ void MainWindow::renderBoard() {
       const QRect g = scaled(die.geometry);
       if (dice_[p]->geometry() != g) dice_[p]->setGeometry(g);
     }
-    dice_[p]->setState(die.letterIndex, die.borderStyle == 1);
+    dice_[p]->setState(die.letterIndex, die.borderStyle == 1, die.underCursor);
     const Line& line = form_.Lin[p];
     const qreal k = scale_ / 15;
     segments.push_back({QLineF(line.x1 * k, line.y1 * k, line.x2 * k, line.y2 * k), toQColor(line.borderColor), line.visible});
@@ -599,7 +609,37 @@ bool MainWindow::playKey(QKeyEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   // The controls of the window and its client area: the game's keys go to the game first.
   if (event->type() == QEvent::KeyPress && playKey(static_cast<QKeyEvent*>(event))) return true;
+  if (watched == board_ && boardEvent(event)) return true;
   return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::boardEvent(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+      const bool focused = event->type() == QEvent::FocusIn;
+      handle([this, focused] { form_.Griglia_Focus(focused); });
+      return false;
+    }
+    case QEvent::KeyPress:
+      break;
+    default:
+      return false;
+  }
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  const std::pair<int, int> step = key->key() == Qt::Key_Up     ? std::pair(-1, 0)
+                                   : key->key() == Qt::Key_Down  ? std::pair(1, 0)
+                                   : key->key() == Qt::Key_Left  ? std::pair(0, -1)
+                                   : key->key() == Qt::Key_Right ? std::pair(0, 1)
+                                                                 : std::pair(0, 0);
+  if (step != std::pair(0, 0)) {
+    handle([this, step] { form_.Griglia_MoveCursor(step.first, step.second); });
+    return true;
+  }
+  if (key->key() != Qt::Key_Space) return false;
+  handle([this] { form_.Griglia_Space(); });
+  return true;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -79,6 +79,9 @@ class MainWindow : public QMainWindow {
   // The game's keys, when no widget with focus took them: letters extend the word, Backspace
   // removes the last letter, Escape clears the word, Return confirms it.
   bool playKey(QKeyEvent* event);
+  // The board's focus and keys: the cursor shows while it has the focus; the arrows move it and
+  // Space picks the die under it.
+  bool boardEvent(QEvent* event);
 
   // The controls, each kind from its table; then the keyboard's order through them.
   void buildControls(QWidget* client);
@@ -121,6 +124,7 @@ class MainWindow : public QMainWindow {
   QTimer gameClock_;
   int clockStarts_ = 0;  // Timer2.starts when gameClock_ was last started
   QWidget* client_ = nullptr;
+  QWidget* board_ = nullptr;
   QPushButton* cmdNew_ = nullptr;
   QWidget* focusBeforeDisable_ = nullptr;
   bool focusTakenByFlow_ = false;

@@ -1,6 +1,8 @@
 #include "qt/qt_platform.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDate>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
@@ -42,6 +44,13 @@ void QtPlatform::beep() {
 }
 
 double QtPlatform::clock() { return double(clock_.nsecsElapsed()) / 1e9; }
+
+CalendarDate QtPlatform::today() {
+  const QDate d = QDate::currentDate();
+  return {d.year(), d.month(), d.day()};
+}
+
+void QtPlatform::copyText(const std::string& text) { QGuiApplication::clipboard()->setText(QString::fromStdString(text)); }
 
 std::string QtPlatform::chooseOpenFile(const FileDialogRequest& request) {
   if (request.mustExist) {

@@ -23,6 +23,8 @@ class QtPlatform : public Platform {
   void repaint() override;
   void beep() override;
   double clock() override;
+  CalendarDate today() override;
+  void copyText(const std::string& text) override;
   std::string chooseOpenFile(const FileDialogRequest& request) override;
   std::string chooseSaveFile(const FileDialogRequest& request) override;
   void messageBox(const std::string& text, const std::string& title, MessageIcon icon) override;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <chrono>
 #include <map>
 #include <set>
 #include <sstream>
@@ -14,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "board/daily_deal.h"
 #include "board/deal.h"
 #include "scripted_random.h"
 
@@ -256,6 +258,33 @@ TEST(RealRandom, SeedFixesTheSequenceAndReseedingNeverRestartsIt) {
   EXPECT_EQ(values(RealRandom(99), false), values(RealRandom(99), true));
   EXPECT_NE(values(RealRandom(99), false), values(RealRandom(100), false));
   EXPECT_NE(values(RealRandom(), false), values(RealRandom(), false));
+}
+
+// The grid of a date: the generator gives the published SplitMix64 sequence; three dates' grids
+// are pinned for good; a date gives its grid every time, and a year of dates a year of grids.
+TEST(DailyDeal, TheGridOfADateIsFixedAndEachDateHasItsOwn) {
+  // SplitMix64 from 0 first gives 0xE220A8397B1DCDAF; the draw is its top 24 bits.
+  EXPECT_EQ(SplitMixRandom(0).rnd(), float(0xE220A8) / 16777216.0f);
+  const auto grid = [](std::chrono::year_month_day d) {
+    GameState s;
+    EXPECT_TRUE(dealDaily(s, int(d.year()), int(unsigned(d.month())), int(unsigned(d.day())), {}));
+    return diceText(s.board);
+  };
+  using namespace std::chrono;
+  EXPECT_EQ(grid(2026y / December / 7), "TCGLAULAEDMDRMRZ");
+  EXPECT_EQ(grid(2027y / January / 1), "RREKAOEDUIOCIUQU");
+  EXPECT_EQ(grid(2028y / February / 29), "KTEUGENNATIMOAUO");
+  std::set<std::string> year;
+  for (sys_days d = 2026y / March / 1; d < sys_days(2027y / March / 1); d += days(1)) {
+    const std::string g = grid(year_month_day(d));
+    EXPECT_EQ(grid(year_month_day(d)), g);
+    year.insert(g);
+  }
+  EXPECT_EQ(year.size(), 365u);
+  // The seed is the date's digits, and a superseded deal stops at once.
+  EXPECT_EQ(dailySeed(2026, 12, 7), 20261207u);
+  GameState s;
+  EXPECT_FALSE(dealDaily(s, 2026, 12, 7, {[] { return false; }}));
 }
 
 // The deals go through deal(), so they also show its dispatch on the method index.

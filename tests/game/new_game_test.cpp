@@ -2,6 +2,8 @@
 #include <cstdio>
 #include <tuple>
 
+#include "board/daily_deal.h"
+#include "board/deal.h"
 #include "game_fixture.h"
 
 using namespace vocari;
@@ -172,6 +174,43 @@ TEST_F(GameTest, FineTwiceDuringTheSearchQuitsAndTheFlowStopsThere) {
   EXPECT_EQ(std::tuple(platform.quitStatus, platform.yields, form.labMostra.visible, form.labMostra.caption,
                        form.ListS.listCount(), form.LabTempo.caption),
             std::tuple(0, 2, false, offered, 0, ""));
+}
+
+// The grid of the day: today's grid by the standard method at 120 s whatever the options say,
+// named in the summary and the copied result, saved with its 120 s; the random source of the
+// ordinary games is not touched, so the next "Nuovo" deals what it would have dealt anyway.
+TEST_F(GameTest, TheGridOfTheDayIgnoresTheOptionsAndTheRunningRandomState) {
+  settings.gameTime = 300;
+  settings.methodIndex = DealMethod::ByRows;
+  form.mCopia_Click();
+  EXPECT_FALSE(form.mCopia.enabled);
+  EXPECT_EQ(platform.clipboard, "");
+  form.mSfida_Click();
+  GameState daily;
+  dealDaily(daily, 2026, 12, 7, {});
+  EXPECT_EQ(form.state.board, daily.board);
+  EXPECT_EQ(form.Label6.caption, "4/11/1***");  // the vowels, consonants and rare letters of that grid
+  EXPECT_EQ(form.LabTem.caption, "120");
+  int ticks = 0;
+  for (; form.Timer2.enabled; ++ticks) form.Timer2_Timer();
+  EXPECT_EQ(ticks, 120);
+  EXPECT_EQ(form.LabEsito.caption, "Sfida del 07/12/2026: 0 punti su 0 possibili, 0 parole su 0");
+  EXPECT_TRUE(form.mCopia.enabled);
+  form.mCopia_Click();
+  EXPECT_EQ(platform.clipboard, "Vocari · Sfida del 07/12/2026 · 0 punti su 0 (0 %) · 0 parole");
+  platform.saveAnswer = (dir / "sfida.txt").string();
+  form.mSave_Click();
+  EXPECT_EQ(environment.files[platform.saveAnswer].substr(24), "'120'-0#\r\n");
+
+  RealRandom twin{7};
+  GameState ordinary;
+  drawQuotas(ordinary, twin);
+  deal(DealMethod::ByRows, ordinary, twin, {});
+  form.cmdNew_Click();
+  EXPECT_EQ(form.state.board, ordinary.board);
+  EXPECT_NE(form.state.board, daily.board);
+  EXPECT_EQ(form.LabTem.caption, "300");
+  EXPECT_FALSE(form.mCopia.enabled);
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ class SummaryTest : public GameTest {
   void runOutTheClock() {
     while (form.Timer2.enabled) form.Timer2_Timer();
   }
-  void confirm(std::initializer_list<int> dice) {
+  void confirm(const std::vector<int>& dice) {
     form.levaAll_Click();
     clickAll(dice);
     form.CmdOK_Click();
@@ -144,6 +144,31 @@ TEST_F(SummaryTest, CompetitionVerdicts) {
   form.cmdNew_Click();
   runOutTheClock();
   EXPECT_EQ(form.LabEsito.caption.find("Gara"), std::string::npos);
+}
+
+// The line to paste: the date of a grid of the day, the share of the possible points rounded,
+// the words, and the longest (the first found of equal length).
+TEST_F(SummaryTest, TheCopiedResult) {
+  const struct {
+    std::optional<CalendarDate> daily;
+    std::vector<std::vector<int>> words;
+    const char* copied;
+  } cases[] = {
+      {CalendarDate{2027, 1, 5}, {{7, 8, 9, 10}, {13, 14, 15, 16, 22}},
+       "Vocari · Sfida del 05/01/2027 · 26 punti su 59 (44 %) · 2 parole · la più lunga: PORTA"},
+      {std::nullopt, {{7, 8, 9, 10}}, "Vocari · 8 punti su 59 (14 %) · 1 parola · la più lunga: CASA"},
+      {std::nullopt, {{25, 26, 27, 28}, {7, 8, 9, 10}, {8, 9}},
+       "Vocari · 25 punti su 59 (42 %) · 3 parole · la più lunga: LUMI"},
+      {std::nullopt, {}, "Vocari · 0 punti su 59 (0 %) · 0 parole"},
+  };
+  for (const auto& c : cases) {
+    startKnownGame();
+    form.round.daily = c.daily;
+    for (const auto& dice : c.words) confirm({dice.begin(), dice.end()});
+    runOutTheClock();
+    form.mCopia_Click();
+    EXPECT_EQ(platform.clipboard, c.copied);
+  }
 }
 
 TEST(StoredResult, ParsedOnlyInTheGameFileForm) {

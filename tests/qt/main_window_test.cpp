@@ -58,8 +58,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.centralWidget()->palette().color(QPalette::Window), QColor(192, 255, 255));
     // Menu, entry name, caption ("-": separator), enabled, shortcut; "Opzioni" is a command of its own.
     const QStringList expected = {
-        "File|mApri|Apri un file Vocari|1|Ctrl+O", "File|mGen|Genera un nuovo Vocari|1|Ctrl+N", "File|m1|-|1|",
-        "File|mSave|Salva questo Vocari|0|Ctrl+S", "File|m3|-|1|", "File|mfine|Fine|1|Ctrl+Q",
+        "File|mApri|Apri un file Vocari|1|Ctrl+O", "File|mGen|Genera un nuovo Vocari|1|Ctrl+N",
+        "File|mSfida|Sfida del giorno|1|Ctrl+G", "File|m1|-|1|", "File|mSave|Salva questo Vocari|0|Ctrl+S",
+        "File|mCopia|Copia risultato|0|", "File|m3|-|1|", "File|mfine|Fine|1|Ctrl+Q",
         "Visualizza|mDizi|Dizionario completo|1|", "Visualizza|mAcro|Acronimi del dizionario|1|",
         "Visualizza|mZoomSep|-|1|", "Visualizza|mIngrandisci|Ingrandisci|1|Ctrl++", "Visualizza|mRiduci|Riduci|1|Ctrl+-",
         "Visualizza|mNormale|Dimensione normale|1|Ctrl+0", "Opzioni|mOpzioni|Opzioni|1|",
@@ -156,6 +157,86 @@ class MainWindowTest : public QObject {
     QTest::mousePress(game.die(7), Qt::LeftButton);
     QTest::mouseRelease(game.die(7), Qt::LeftButton, {}, QPoint(70, 10));
     QVERIFY(game.text("LabelT").isEmpty());
+  }
+
+  // Spelling by dragging: each die the pointer comes into is picked as a click picks it, the path
+  // lines following; back onto the die before takes the last letter back; a release after two
+  // dice confirms the word as "OK" does. A drag from the word's last die goes on with the word,
+  // from any other die it starts a new one. A press and release on one die is a click.
+  void dragSpellsWords() {
+    Game game;
+    game.openBoard();
+    game.drag({7, 8, 9, 10}, false);
+    QCOMPARE(game.text("LabelT"), QString("CASA"));
+    QCOMPARE(game.lines()->visibleCount(), 3);
+    QVERIFY(game.entries("LisMie").isEmpty());
+    QTest::mouseRelease(game.die(7), Qt::LeftButton, {}, game.die(7)->mapFromGlobal(game.die(10)->mapToGlobal(QPoint(28, 28))));
+    QCOMPARE(game.entries("LisMie"), QStringList{"CASA"});
+    const struct {
+      Dice dice;
+      QString word, message;
+      int beeps;
+      QStringList words;
+    } cases[] = {
+        {{7, 8, 14, 8, 14, 15, 16}, "CARTE", "Bonus lunghezza !", 0, {"CASA", "CARTE"}},  // back from R to A
+        {{14, 8, 15, 16, 8}, "RATE", "Già usata !", 5, {"CASA", "CARTE", "RATE"}},       // A again refused
+        {{10}, "RATEA", "", 0, {"CASA", "CARTE", "RATE"}},                                // one die: a click
+        {{10, 16}, "RATE", "Già c'è !", 5, {"CASA", "CARTE", "RATE"}},                    // on from the last die
+        {{15, 16, 15}, "T", "", 0, {"CASA", "CARTE", "RATE"}},  // back to one die: nothing to confirm
+    };
+    for (const auto& c : cases) {
+      game.platform.beeps = 0;
+      game.drag(c.dice);
+      QCOMPARE(game.text("LabelT"), c.word);
+      QCOMPARE(game.text("LabErr"), c.message);
+      QCOMPARE(game.platform.beeps, c.beeps);
+      QCOMPARE(game.entries("LisMie"), c.words);
+    }
+  }
+
+  // The keyboard cursor: the board is in the Tab order (a click never gives it the focus); with
+  // the focus it shows the cursor, the arrows move it and stop at the edges, Space picks the die
+  // under it, a screen reader names that die with its place, and letters still type.
+  void keyboardCursorOnTheGrid() {
+    ActiveGame game;
+    game.openBoard();
+    QWidget* board = game.find("Griglia");
+    QTest::mouseClick(game.die(7), Qt::LeftButton);
+    QVERIFY(game.focus() != board);
+    game.click("levaAll");
+    game.button("cmdNew")->setFocus();
+    for (int tabs = 0; tabs < 12 && game.focus() != board; ++tabs) QTest::keyClick(game.focus(), Qt::Key_Tab);
+    QCOMPARE(game.focus(), board);
+    const auto cursor = [&] {
+      Dice under;
+      for (int p : dicePos)
+        if (game.die(p)->underCursor()) under.push_back(p);
+      return under;
+    };
+    QCOMPARE(cursor(), Dice{7});
+    const std::pair<std::vector<Qt::Key>, int> moves[] = {
+        {{Qt::Key_Up, Qt::Key_Left}, 7},
+        {{Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}, 10},
+        {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right}, 28},
+        {{Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left}, 14},
+    };
+    for (const auto& [keys, at] : moves) {
+      for (Qt::Key key : keys) QTest::keyClick(board, key);
+      QCOMPARE(cursor(), Dice{at});
+    }
+    QCOMPARE(game.die(14)->spokenName(), QString("R, 2 punti, riga 2 colonna 2"));
+    QCOMPARE(game.die(8)->spokenName(), QString("A, 1 punto"));
+    QTest::keyClick(board, Qt::Key_Space);
+    QTest::keyClicks(board, "t");
+    QTest::keyClick(board, Qt::Key_Right);
+    QTest::keyClick(board, Qt::Key_Right);
+    QTest::keyClick(board, Qt::Key_Space);
+    QCOMPARE(game.text("LabelT"), QString("RTE"));
+    QCOMPARE(game.framed(), (Dice{14, 15, 16}));
+    QTest::keyClick(board, Qt::Key_Space);  // the last die again: taken back, as a click does
+    QCOMPARE(game.text("LabelT"), QString("RT"));
+    game.button("cmdNew")->setFocus();
+    QVERIFY(cursor().empty());
   }
 
   // The check box shows the sorted solutions; a press on an entry traces it, the release clears

@@ -34,8 +34,10 @@ using Dice = std::vector<int>;
 struct TestPlatform final : QtPlatform {
   std::string openAnswer, saveAnswer;
   std::vector<int> quits;
+  int beeps = 0;
   std::function<void(ModalWindow)> onModal;
 
+  void beep() override { ++beeps; }
   std::string chooseOpenFile(const FileDialogRequest&) override { return openAnswer; }
   std::string chooseSaveFile(const FileDialogRequest&) override { return saveAnswer; }
   void quit(int status) override { quits.push_back(status); }
@@ -90,6 +92,18 @@ struct Game {
   void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
   void clickDice(const Dice& dice) {
     for (int p : dice) QTest::mouseClick(die(p), Qt::LeftButton);
+  }
+  // A press on the first die, the pointer moved with the button held to the middle of each die
+  // after it (the moves go to the pressed die, as the pointer's grab sends them), then released.
+  void drag(const Dice& dice, bool release = true) {
+    DieWidget* pressed = die(dice.front());
+    QTest::mousePress(pressed, Qt::LeftButton);
+    QPoint at = pressed->rect().center();
+    for (std::size_t i = 1; i < dice.size(); ++i) {
+      at = pressed->mapFromGlobal(die(dice[i])->mapToGlobal(die(dice[i])->rect().center()));
+      QTest::mouseMove(pressed, at);
+    }
+    if (release) QTest::mouseRelease(pressed, Qt::LeftButton, {}, at);
   }
   Dice framed() const {
     Dice out;

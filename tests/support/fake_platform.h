@@ -25,6 +25,8 @@ class FakePlatform : public Platform {
   void repaint() override { ++repaints; }
   void beep() override { ++beeps; }
   double clock() override { return now; }
+  CalendarDate today() override { return date; }
+  void copyText(const std::string& text) override { clipboard = text; }
   std::string chooseOpenFile(const FileDialogRequest& r) override {
     dialogs.push_back(r);
     return openAnswer;
@@ -46,6 +48,8 @@ class FakePlatform : public Platform {
 
   int yields = 0, repaints = 0, beeps = 0, quitStatus = -1;
   double now = 0;
+  CalendarDate date{2026, 12, 7};
+  std::string clipboard;
   std::deque<std::function<void()>> atYield;  // one action per yield, in order
   std::string openAnswer, saveAnswer;
   std::function<void()> whileSaveDialogOpen;
