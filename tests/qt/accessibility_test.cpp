@@ -1,5 +1,6 @@
-// What a screen reader finds in the main window through QAccessible: the dice and the board, the
-// captions of the controls, and the events that announce a new message or clock reading.
+// What a screen reader finds in the main window through QAccessible: the dice, the board and its
+// keyboard cursor, the captions of the controls, and the events that announce a new message or
+// clock reading.
 #include <QAccessible>
 #include <dlfcn.h>
 
@@ -72,6 +73,16 @@ class AccessibilityTest : public QObject {
     QCOMPARE(labErr->role(), QAccessible::Notification);
     QCOMPARE(labErr->text(QAccessible::Name), QString("Fuori zona !"));
     QVERIFY(raised(QAccessible::NameChanged, labErr->object()) && raised(QAccessible::ObjectShow, labErr->object()));
+
+    // The keyboard cursor: the die under it is the board's focus, announced with its place.
+    QApplication::setActiveWindow(&game.window);
+    QVERIFY(QTest::qWaitForWindowActive(&game.window));
+    events.clear();
+    game.find("Griglia")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(game.find("Griglia"), Qt::Key_Down);
+    QCOMPARE(board->focusChild()->object(), game.die(13));
+    QVERIFY(raised(QAccessible::Focus, game.die(13)) && raised(QAccessible::NameChanged, game.die(13)));
+    QCOMPARE(name(game.die(13)), QString("O, 1 punto, riga 2 colonna 1"));
 
     // The clock's tick is announced.
     QTRY_VERIFY_WITH_TIMEOUT(raised(QAccessible::NameChanged, game.find("LabTem")), 3000);
