@@ -129,10 +129,9 @@ class Form1 {
   void mSfida_Click();
   void mCopia_Click();
 
-  // Spelling by dragging with the button held: the drag leaves die `from` (the word goes on
-  // from its last die; from any other die a new word starts with it), enters die p (picked as a
-  // click; the die before the last takes the last letter back), and ends (two dice or more
-  // confirm the word as "OK").
+  // Spelling by dragging with the button held: the drag leaves die `from` (a new word starts
+  // with it), enters die p (picked as a click; the die before the last takes the last letter
+  // back), and ends (two dice or more confirm the word as "OK").
   void imgH_DragStart(int from);
   void imgH_DragEnter(int p);
   void imgH_DragEnd();

@@ -35,10 +35,9 @@ void Form1::imgh_Click(int p) {
 
 void Form1::imgH_DblClick(int) { levaAll_Click(); }
 
-// A drag is one word: from the word's last die it goes on with the word, from any other die it
-// starts a new one.
+// A drag is one word: it starts a new word with the die it leaves, so that a drag begun where
+// the last word ended never runs on from that word.
 void Form1::imgH_DragStart(int from) {
-  if (from == round.lastDie()) return;
   levaAll_Click();
   imgh_Click(from);
 }

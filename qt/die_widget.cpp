@@ -88,11 +88,13 @@ void DieWidget::paintEvent(QPaintEvent*) {
     painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
   }
   if (underCursor_) {
-    // The cursor: a dashed blue square inside the frame, visible on every tile.
-    const qreal inset = frameWidth_ * 2;
+    // The cursor: a light blue tint and a dashed blue edge over the frame's band, clear of the
+    // letter and of its points.
+    const qreal half = frameWidth_ / 2.0;
+    painter.fillRect(rect(), QColor(0, 0, 255, 40));
     painter.setPen(QPen(QColor(0, 0, 255), frameWidth_, Qt::DashLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+    painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
   }
 }
 

@@ -161,8 +161,8 @@ class MainWindowTest : public QObject {
 
   // Spelling by dragging: each die the pointer comes into is picked as a click picks it, the path
   // lines following; back onto the die before takes the last letter back; a release after two
-  // dice confirms the word as "OK" does. A drag from the word's last die goes on with the word,
-  // from any other die it starts a new one. A press and release on one die is a click.
+  // dice confirms the word as "OK" does. A drag starts a new word, also from the last die of
+  // the word before. A press and release on one die is a click.
   void dragSpellsWords() {
     Game game;
     game.openBoard();
@@ -181,7 +181,7 @@ class MainWindowTest : public QObject {
         {{7, 8, 14, 8, 14, 15, 16}, "CARTE", "Bonus lunghezza !", 0, {"CASA", "CARTE"}},  // back from R to A
         {{14, 8, 15, 16, 8}, "RATE", "Già usata !", 5, {"CASA", "CARTE", "RATE"}},       // A again refused
         {{10}, "RATEA", "", 0, {"CASA", "CARTE", "RATE"}},                                // one die: a click
-        {{10, 16}, "RATE", "Già c'è !", 5, {"CASA", "CARTE", "RATE"}},                    // on from the last die
+        {{10, 16}, "AE", "Non c'è !", 5, {"CASA", "CARTE", "RATE"}},  // from the last die: a new word
         {{15, 16, 15}, "T", "", 0, {"CASA", "CARTE", "RATE"}},  // back to one die: nothing to confirm
     };
     for (const auto& c : cases) {
