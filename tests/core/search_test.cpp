@@ -53,6 +53,7 @@ TEST(Search, ListsTheExpectedWords) {
       {"LowerCaseLineNeverMatches", "\r\nab\r\nBA\r\n", "ABXX" "XXXX" "XXXX" "XXXX", {"BA"}},
       {"UndealtDieMatchesLikeALetter", "\r\nA-\r\n-A\r\n", "A-XX" "XXXX" "XXXX" "XXXX", {"-A", "A-"}},
       {"NoDieUsedTwice", "\r\nABA\r\nAA\r\n", "ABXX" "XXXX" "XXXX" "XXXX", {}},
+      {"TwoEqualLettersTouch", "\r\nAA\r\nAAA\r\nAAB\r\n", "AAXX" "XXXX" "XXXX" "XXXB", {"AA"}},
       {"TwoCopiesNeedTwoDice", "\r\nABA\r\n", "ABAX" "XXXX" "XXXX" "XXXX", {"ABA"}},
       {"WordAlongTwoChainsListedOnce", "\r\nAB\r\n", "ABXX" "BXXX" "XXXX" "XXXX", {"AB"}},
       {"WordAndLongerWordBothListed", "\r\nCAS\r\nCASA\r\n", "CASA" "XXXX" "XXXX" "XXXX", {"CAS", "CASA"}},

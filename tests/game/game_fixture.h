@@ -53,6 +53,20 @@ class GameTest : public ::testing::Test {
   void clickAll(const std::vector<int>& positions) {
     for (int p : positions) form.imgh_Click(p);
   }
+  // Ticks the clock until it stops; the clock's caption after each tick. A clock that still runs
+  // after `cap` ticks fails the test instead of ticking on.
+  std::vector<std::string> runOutTheClock(int cap = 1000) {
+    std::vector<std::string> captions;
+    while (form.Timer2.enabled) {
+      if (int(captions.size()) == cap) {
+        ADD_FAILURE() << "the clock still runs after " << cap << " ticks";
+        break;
+      }
+      form.Timer2_Timer();
+      captions.push_back(form.LabTem.caption);
+    }
+    return captions;
+  }
   Shown shown() const {
     Shown s{form.round.word, form.LabelT.caption, form.LabErr.caption, {}, {}, form.CmdOK.enabled,
             form.levaLast.enabled, form.levaAll.enabled};
