@@ -326,6 +326,35 @@ class MainWindowTest : public QObject {
     QCOMPARE(game.list("ListS")->currentItem()->text(), QString("RATE"));
   }
 
+  // Other keys never reach the game while the clock runs: digits, punctuation, accented letters and
+  // Space change no word, show no message and sound no alert from any control; on a button Space
+  // keeps its meaning and presses it, and on the check box it ticks it.
+  void otherKeysKeepTheirMeaning() {
+    ActiveGame game;
+    game.openBoard();
+    QTest::keyClicks(game.focus(), "cas");
+    for (const char* name : {"cmdSave", "levaAll", "ListS", "LisMie"}) {
+      game.find(name)->setFocus();
+      for (const char* keys : {"1", "0", ".", ",", "-", "'", "?", "\u00e8", "\u00f9"}) {
+        const QString text = QString::fromUtf8(keys);
+        if (text.at(0).unicode() < 128) QTest::keyClicks(game.focus(), text);
+        else QTest::sendKeyEvent(QTest::Click, game.focus(), Qt::Key_unknown, text, Qt::NoModifier);
+        const QString seen = QString(name) + " " + keys + ": " + game.text("LabelT") + "|" + game.text("LabErr") + "|" +
+                             QString::number(game.platform.beeps);
+        QCOMPARE(seen, QString(name) + " " + keys + ": CAS||0");
+      }
+    }
+    QTest::keyClick(game.list("LisMie"), Qt::Key_Space);
+    QCOMPARE(game.text("LabelT") + "|" + game.text("LabErr"), QString("CAS|"));
+    game.button("levaLast")->setFocus();
+    QTest::keyClick(game.focus(), Qt::Key_Space);
+    QCOMPARE(game.text("LabelT"), QString("CA"));
+    game.find("labMostra")->setFocus();
+    QTest::keyClick(game.focus(), Qt::Key_Space);
+    QVERIFY(game.list("ListS")->isVisible());
+    QCOMPARE(game.text("LabelT") + "|" + QString::number(game.platform.beeps), QString("CA|0"));
+  }
+
   // Every shortcut acts, and does nothing while its entry is off.
   void shortcutsFollowTheirEntries() {
     ActiveGame game;

@@ -29,13 +29,15 @@ inline constexpr const char* kBoard = "CASAORTELINUBDFG";
 using Dice = std::vector<int>;
 
 // The Qt platform with its interactive parts answered by the test: the file dialogs return
-// openAnswer and saveAnswer, quitting is recorded, and a secondary window goes to onModal when
+// openAnswer and saveAnswer, quitting and alerts are recorded, and a secondary window goes to onModal when
 // that is set (otherwise it opens for real).
 struct TestPlatform final : QtPlatform {
   std::string openAnswer, saveAnswer;
   std::vector<int> quits;
   std::function<void(ModalWindow)> onModal;
+  int beeps = 0;
 
+  void beep() override { ++beeps; }
   std::string chooseOpenFile(const FileDialogRequest&) override { return openAnswer; }
   std::string chooseSaveFile(const FileDialogRequest&) override { return saveAnswer; }
   void quit(int status) override { quits.push_back(status); }
