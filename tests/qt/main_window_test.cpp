@@ -226,8 +226,9 @@ class MainWindowTest : public QObject {
   }
 
   // A new game restarts the clock's phase even while the clock runs: its first tick comes a whole
-  // second after the start. One real tick, the rest fast-forwarded: the clock stops and the buttons
-  // and the menu follow the model. Label5 has the theme's window-text colour.
+  // interval after the start (the test's clock ticks every 200 ms). One real tick, the rest
+  // fast-forwarded: the clock stops and the buttons and the menu follow the model. Label5 has the
+  // theme's window-text colour.
   void clockRestartsWithANewGameAndRunsDown() {
     const QPalette saved = QApplication::palette();
     QPalette theme = saved;
@@ -236,11 +237,12 @@ class MainWindowTest : public QObject {
     Game game;
     QCOMPARE(textColour(game.find("Label5")), QColor(10, 20, 30));
     QApplication::setPalette(saved);
+    game.form.Timer2.interval = 200;
     game.openBoard();
-    QTest::qWait(600);
-    QVERIFY(game.window.gameClock().isActive() && game.window.gameClock().remainingTime() < 500);
+    QTest::qWait(120);
+    QVERIFY(game.window.gameClock().isActive() && game.window.gameClock().remainingTime() < 100);
     game.click("cmdNew");
-    QVERIFY(game.window.gameClock().remainingTime() > 900);
+    QVERIFY(game.window.gameClock().remainingTime() > 180);
     QCOMPARE(game.text("LabTem"), QString("120"));
     QVERIFY(!game.action("mOpzioni")->isEnabled());
     game.clickDice({7, 8, 9});

@@ -41,6 +41,7 @@ class SecondaryWindowsTest : public QObject {
     };
     for (const auto& [action, caption, content, byButton] : windows) {
       Game game(nullptr, dataDir());
+      game.form.Timer2.interval = 20;  // the clock ticks fast: the test waits for one tick
       game.click("cmdNew");
       const int before = game.text("LabTem").toInt();
       int during = before, rows = -1;
@@ -161,8 +162,9 @@ class SecondaryWindowsTest : public QObject {
     QCOMPARE(yes, QString("&Sì"));
   }
 
-  // The top turns every 150 ms; the main window is shown while the splash is still up, then the
-  // splash closes and deletes itself.
+  // The top turns at every tick of its timer, one each 150 ms; after 4 s of ticks the main window
+  // is shown while the splash is still up, then the splash closes and deletes itself. The test
+  // fires the ticks itself.
   void splashTurnsTheTopThenHandsOver() {
     int calls = 0;
     bool visibleAtHandOver = false;
@@ -173,9 +175,17 @@ class SecondaryWindowsTest : public QObject {
     splash->show();
     QCOMPARE(splash->size(), QSize(380, 229));
     QVERIFY(splash->findChild<QLabel*>("Trottola")->pixmap().isNull());
-    QTRY_VERIFY_WITH_TIMEOUT(splash && splash->model().Trottola == 1, 1000);
+    QVERIFY(splash->timer().isActive());
+    QCOMPARE(splash->timer().interval(), 150);
+    const auto tick = [&] { QVERIFY(QMetaObject::invokeMethod(&splash->timer(), "timeout")); };
+    tick();
+    QCOMPARE(splash->model().Trottola, 1);
     QVERIFY(!splash->findChild<QLabel*>("Trottola")->pixmap().isNull());
-    QTRY_COMPARE_WITH_TIMEOUT(calls, 1, 8000);
+    for (int n = 2; n <= 26; ++n) tick();  // 3900 ms
+    QCOMPARE(calls, 0);
+    QVERIFY(splash->timer().isActive());
+    tick();
+    QCOMPARE(calls, 1);
     QVERIFY(visibleAtHandOver);
     QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 2000);
     QCOMPARE(calls, 1);
