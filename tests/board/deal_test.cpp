@@ -1,6 +1,6 @@
-// The dealing methods: exact boards for scripted draws, the end of every redraw under adversarial
-// draws, the real random source, properties of many real deals of each method, and what a
-// superseded deal leaves behind.
+// The dealing methods: every face of every draw at both its edges, exact boards for scripted draws,
+// the end of every redraw under adversarial draws, the real random source and its range,
+// properties of many real deals of each method, and what a superseded deal leaves behind.
 #include <gtest/gtest.h>
 
 #include <algorithm>
