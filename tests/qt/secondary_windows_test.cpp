@@ -14,7 +14,8 @@ namespace {
 
 std::string dataDir() { return qEnvironmentVariable("VOCARI_DATA_DIR", ".").toStdString(); }
 
-// Runs `act` on the modal window once it is up; gives up after about 10 s so a broken window cannot hang.
+// Runs `act` on the modal window once it is up; gives up after 2000 polls of 5 ms so a broken
+// window cannot hang.
 void whenModal(std::function<void(QWidget*)> act, int tries = 2000) {
   QTimer::singleShot(5, [act, tries] {
     QWidget* modal = QApplication::activeModalWidget();
@@ -41,7 +42,7 @@ class SecondaryWindowsTest : public QObject {
     };
     for (const auto& [action, caption, content, byButton] : windows) {
       Game game(nullptr, dataDir());
-      game.form.Timer2.interval = 20;  // the clock ticks fast: the test waits for one tick
+      game.form.Timer2.interval = 50;  // the clock ticks fast: the test waits for one tick
       game.click("cmdNew");
       const int before = game.text("LabTem").toInt();
       int during = before, rows = -1;
