@@ -33,11 +33,11 @@ void RealRandom::reseed() {
   gen_.seed(seq);
 }
 
-float RealRandom::rnd() {
-  // The top 24 bits of the word: every value k * 2^-24 is exact in a float, the largest is
-  // 1 - 2^-24, so the result is never 1.
+float unitFromWord(uint32_t word) {
   constexpr float kScale = 1.0f / 16777216.0f;
-  return float(gen_() >> 8) * kScale;
+  return float(word >> 8) * kScale;
 }
+
+float RealRandom::rnd() { return unitFromWord(uint32_t(gen_())); }
 
 }  // namespace vocari

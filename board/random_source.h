@@ -22,6 +22,10 @@ class RandomSource {
 // into the generator's running state instead of replacing it, so two reseeds within one tick
 // of the clock never repeat a sequence. A source made with a fixed seed (the benchmark, tests)
 // ignores the reseeds and replays the same draws on every run.
+// A generator word as a draw: its top 24 bits scaled below 1, so every value k * 2^-24 is exact
+// in a float and the largest, from the word 0xFFFFFFFF, is 1 - 2^-24.
+float unitFromWord(uint32_t word);
+
 class RealRandom final : public RandomSource {
  public:
   RealRandom();

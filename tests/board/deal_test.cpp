@@ -1,12 +1,13 @@
-// The dealing methods: exact boards for scripted draws, the end of every redraw under adversarial
-// draws, the real random source, properties of many real deals of each method, and what a
-// superseded deal leaves behind.
+// The dealing methods: every face of every draw at both its edges, exact boards for scripted draws,
+// the end of every redraw under adversarial draws, the real random source and its range,
+// properties of many real deals of each method, and what a superseded deal leaves behind.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <chrono>
+#include <cmath>
 #include <map>
 #include <set>
 #include <sstream>
@@ -75,17 +76,100 @@ ScriptedRandom script(DealFn fn, const std::string& words) {
   return src;
 }
 
-TEST(DrawQuotas, RareQuotaFirstThenVowelsConsonantsTheRest) {
-  // Rare draw, vowel draw, then the quotas they give.
-  for (auto [rareDraw, vowelDraw, rare, vowels] : {std::array{0, 0, 1, 4}, {1, 0, 2, 4}, {0, 5, 1, 9}, {1, 2, 2, 6}}) {
-    ScriptedRandom src;
-    src.push(2, rareDraw).push(6, vowelDraw);
-    GameState s;
-    drawQuotas(s, src);
-    EXPECT_EQ((std::array{s.rareQuota, s.vowelQuota, int(s.consonantQuota)}),
-              (std::array{rare, vowels, 16 - rare - vowels}));
-    EXPECT_EQ(src.events, "rdrd");  // each quota drawn just after a reseed
+// The smallest value that draws face k of m, and the largest that still draws it: the edges of
+// [k / m, (k + 1) / m) among the floats a source may give (f * m is exact in a double).
+std::array<float, 2> faceEdges(int m, int k) {
+  auto lowest = [m](int face) {
+    float f = float(double(face) / m);
+    while (std::floor(double(f) * m) < face) f = std::nextafter(f, 1.0f);
+    while (f > 0 && std::floor(double(std::nextafter(f, 0.0f)) * m) >= face) f = std::nextafter(f, 0.0f);
+    return f;
+  };
+  return {lowest(k), std::nextafter(lowest(k + 1), 0.0f)};
+}
+
+float middle(int m, int k) { return float((k + 0.5) / m); }
+
+TEST(DrawQuotas, EveryFaceAtBothEdgesRareQuotaFirstThenVowels) {
+  for (int rareFace = 0; rareFace < 2; ++rareFace)
+    for (int vowelFace = 0; vowelFace < 6; ++vowelFace)
+      for (int edge : {0, 1}) {
+        ScriptedRandom src({faceEdges(2, rareFace)[edge], faceEdges(6, vowelFace)[edge]});
+        GameState s;
+        drawQuotas(s, src);
+        EXPECT_EQ((std::array{s.rareQuota, s.vowelQuota, int(s.consonantQuota)}),
+                  (std::array{1 + rareFace, 4 + vowelFace, 11 - rareFace - vowelFace}))
+            << rareFace << " " << vowelFace << " edge " << edge;
+        EXPECT_EQ(src.events, "rdrd");  // each quota drawn just after a reseed
+      }
+}
+
+// The die and letter a deal shows first; for R and C the die at 7 (the U of a QU pair may come
+// before it). The deal ends there.
+std::pair<int, char> firstShown(DealFn fn, GameState s, const std::vector<float>& values) {
+  struct Shown {
+    int pos;
+    char letter;
+  };
+  ScriptedRandom src(values);
+  DealHooks hooks;
+  hooks.showDie = [fn](int pos, int i) {
+    if (fn == &dealStandard || pos == 7) throw Shown{pos, letters[i]};
+  };
+  try {
+    fn(s, src, hooks);
+  } catch (const Shown& shown) {
+    return {shown.pos, shown.letter};
+  } catch (const ScriptExhausted&) {
   }
+  ADD_FAILURE() << "no die shown";
+  return {};
+}
+
+// Every face of every table-driven draw of the three methods, at the lowest and the highest value
+// that draws it: the letter dealt on the first die.
+TEST(Deal, EveryFaceOfEveryDrawAtBothEdges) {
+  struct Draw {
+    const char* name;
+    DealFn fn;
+    int vowels, rares;       // quotas; the consonants take the rest
+    std::vector<float> lead;  // draws before the one under test
+    int faces;
+    std::string letterOfFace;
+    std::vector<float> trail;  // draws after it
+  };
+  const float pick7 = middle(16, 0), coinQ7 = middle(2, 0);
+  const Draw draws[] = {
+      {"Std vowel", &dealStandard, 4, 1, {pick7}, 5, "AEIOU", {}},
+      {"Std rare", &dealStandard, 0, 2, {pick7}, 8, "HJKQWXYZ", {}},
+      {"Std consonant", &dealStandard, 0, 0, {pick7}, 11, "CDFGLMNPRST", {}},
+      {"R group", &dealByRows, 4, 2, {}, 18, "AAAAHHBBBBBBBBBBAA", {0.0f}},
+      {"C group", &dealByColumns, 4, 2, {}, 18, "AAAAHHBBBBBBBBBBAA", {0.0f}},
+      {"R vowel", &dealByRows, 4, 2, {middle(18, 0)}, 5, "AEIOU", {}},
+      {"C vowel", &dealByColumns, 4, 2, {middle(18, 17)}, 5, "AEIOU", {}},
+      {"R rare", &dealByRows, 4, 2, {middle(18, 4)}, 8, "HJKQWXYZ", {coinQ7}},
+      {"C rare", &dealByColumns, 4, 2, {middle(18, 5)}, 8, "HJKQWXYZ", {coinQ7}},
+      {"R consonant", &dealByRows, 4, 2, {middle(18, 6)}, 11, "BCDFGLMNPRS", {}},
+      {"C consonant", &dealByColumns, 4, 2, {middle(18, 15)}, 11, "BCDFGLMNPRS", {}},
+      // A Q on die 7 pairs with 13, its only free neighbour; the coin's face 0 leaves the Q on 7.
+      {"R coin", &dealByRows, 4, 2, {middle(18, 4), middle(8, 3)}, 2, "QU", {}},
+      {"C coin", &dealByColumns, 4, 2, {middle(18, 4), middle(8, 3)}, 2, "QU", {}},
+  };
+  for (const Draw& d : draws)
+    for (int k = 0; k < d.faces; ++k)
+      for (int edge : {0, 1}) {
+        std::vector<float> values = d.lead;
+        values.push_back(faceEdges(d.faces, k)[edge]);
+        values.insert(values.end(), d.trail.begin(), d.trail.end());
+        EXPECT_EQ(firstShown(d.fn, withQuotas(d.vowels, d.rares), values).second, d.letterOfFace[std::size_t(k)])
+            << d.name << " face " << k << " edge " << edge;
+      }
+  // Std: the first draw picks the die among the 16 free ones.
+  for (int k = 0; k < kDice; ++k)
+    for (int edge : {0, 1})
+      EXPECT_EQ(firstShown(&dealStandard, withQuotas(4, 1), {faceEdges(16, k)[edge], 0.0f}),
+                std::pair(int(dicePos[std::size_t(k)]), 'A'))
+          << "die " << k << " edge " << edge;
 }
 
 // Where each method reseeds and yields ('r', 'y') among its draws ('d'): a deal of four vowels,
@@ -285,6 +369,24 @@ TEST(DailyDeal, TheGridOfADateIsFixedAndEachDateHasItsOwn) {
   EXPECT_EQ(dailySeed(2026, 12, 7), 20261207u);
   GameState s;
   EXPECT_FALSE(dealDaily(s, 2026, 12, 7, {[] { return false; }}));
+}
+
+// Every draw is at least 0 and below 1, also from the extreme generator words, and a long run
+// reaches close to both ends.
+TEST(RealRandom, EveryValueIsAtLeastZeroAndBelowOne) {
+  EXPECT_EQ(unitFromWord(0), 0.0f);
+  EXPECT_EQ(unitFromWord(0xFFFFFFFFu), 1.0f - 0x1p-24f);
+  EXPECT_EQ(unitFromWord(0x80000000u), 0.5f);
+  RealRandom r(42);
+  float low = 1, high = 0;
+  for (int n = 0; n < 1'000'000; ++n) {
+    const float v = r.rnd();
+    low = std::min(low, v), high = std::max(high, v);
+  }
+  EXPECT_GE(low, 0.0f);
+  EXPECT_LT(high, 1.0f);
+  EXPECT_LT(low, 1e-4f);
+  EXPECT_GT(high, 1 - 1e-4f);
 }
 
 // The deals go through deal(), so they also show its dispatch on the method index.

@@ -27,6 +27,12 @@ TEST(WordPath, FirstChainInReadingThenNeighbourOrder) {
       {"EarlierStartFirst", "ASAX" "XXXX" "XXXX" "XXXX", "AS", {7, 8}},
       // The top row's C only fits CASA by going back over its own A: the bottom row is taken.
       {"NoDieTwice", "CASX" "XXXX" "XXXX" "CASA", "CASA", {25, 26, 27, 28}},
+      // A word whose last letter is its first: the only way back is onto the die it started from.
+      {"NeverBackToTheFirstDie", "ABXX" "XXXX" "XXXX" "XXXX", "ABA", {}},
+      {"BackToALaterDieOfTheSameLetter", "ABXX" "AXXX" "XXXX" "XXXX", "ABA", {7, 8, 13}},
+      // Two equal letters touching: each is a die of its own, once.
+      {"TwoEqualLettersTouch", "AAXX" "XXXX" "XXXX" "XXXX", "AA", {7, 8}},
+      {"TwoEqualLettersNotThrice", "AAXX" "XXXX" "XXXX" "XXXX", "AAA", {}},
       {"LastDieStarts", "XXXX" "XXXX" "XXXX" "XXSA", "AS", {28, 27}},
       {"BacktracksOutOfADeadEnd", "CAXX" "AXXX" "SXXX" "XXXX", "CAS", {7, 13, 19}},
       {"OneLetterIsNoPath", "AXXX" "XXXX" "XXXX" "XXXX", "A", {}},

@@ -22,9 +22,7 @@ TEST_F(GameTest, SaveDuringAndAfterAGame) {
   clickAll({7, 8, 9, 10});
   form.CmdOK_Click();
   // The clock runs out while the dialog is open: the result is saved too.
-  platform.whileSaveDialogOpen = [&] {
-    while (form.Timer2.enabled) form.Timer2_Timer();
-  };
+  platform.whileSaveDialogOpen = [&] { runOutTheClock(); };
   form.mSave_Click();
   EXPECT_EQ(environment.files[path.string()], "CASA\r\nPORT\r\nENTA\r\nLUMI\r\n'120'-8#\r\n");
   // A cancelled dialog (no path, or spaces only) writes nothing, not even in the current folder.

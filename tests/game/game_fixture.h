@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -21,15 +22,16 @@ namespace vocari::testing {
 inline constexpr const char* kBoard = "CASAPORTENTALUMI";
 inline constexpr const char* kWords[] = {"CASA", "PORTA", "CAS", "AS", "SA", "ORA", "TANTE", "LUMI", "C"};
 
-// Everything the player can see of a word being built.
+// Everything the player can see and hear of a word being built.
 struct Shown {
   std::string word, labelT, labErr;
   std::vector<int> framed, lines;  // dice framed, lines shown
   bool ok, back, all;              // "OK", "<" and "X" enabled
+  int beeps = 0;                   // alerts sounded since the game started
   bool operator==(const Shown&) const = default;
   friend void PrintTo(const Shown& s, std::ostream* os) {
     *os << s.word << " | " << s.labelT << " | " << s.labErr << " | " << ::testing::PrintToString(s.framed) << " | "
-        << ::testing::PrintToString(s.lines) << " | " << s.ok << s.back << s.all;
+        << ::testing::PrintToString(s.lines) << " | " << s.ok << s.back << s.all << " | " << s.beeps << " beeps";
   }
 };
 
@@ -49,13 +51,40 @@ class GameTest : public ::testing::Test {
     form.state.board = boardOf(dice);
     settings.competitionPending = true;
     form.cmdNew_Click();
+    beepsAtStart = platform.beeps;
+  }
+  // Plays the steps one by one and checks what is shown after each: a lower-case letter is typed,
+  // a number clicks that die, "<" "X" and "OK" click those buttons.
+  void playSteps(const std::vector<std::pair<std::string, Shown>>& steps) {
+    for (const auto& [step, expected] : steps) {
+      if (step == "<") form.levaLast_Click();
+      else if (step == "X") form.levaAll_Click();
+      else if (step == "OK") form.CmdOK_Click();
+      else if (std::isdigit(static_cast<unsigned char>(step[0]))) form.imgh_Click(std::stoi(step));
+      else form.typeLetter(step[0]);
+      EXPECT_EQ(shown(), expected) << "after " << step;
+    }
   }
   void clickAll(const std::vector<int>& positions) {
     for (int p : positions) form.imgh_Click(p);
   }
+  // Ticks the clock until it stops; the clock's caption after each tick. A clock that still runs
+  // after `cap` ticks fails the test instead of ticking on.
+  std::vector<std::string> runOutTheClock(int cap = 1000) {
+    std::vector<std::string> captions;
+    while (form.Timer2.enabled) {
+      if (int(captions.size()) == cap) {
+        ADD_FAILURE() << "the clock still runs after " << cap << " ticks";
+        break;
+      }
+      form.Timer2_Timer();
+      captions.push_back(form.LabTem.caption);
+    }
+    return captions;
+  }
   Shown shown() const {
     Shown s{form.round.word, form.LabelT.caption, form.LabErr.caption, {}, {}, form.CmdOK.enabled,
-            form.levaLast.enabled, form.levaAll.enabled};
+            form.levaLast.enabled, form.levaAll.enabled, platform.beeps - beepsAtStart};
     for (int16_t p : dicePos) {
       if (form.imgH[p].borderStyle) s.framed.push_back(p);
       if (form.Lin[p].visible) s.lines.push_back(p);
@@ -67,6 +96,7 @@ class GameTest : public ::testing::Test {
   FakePlatform platform;
   FakeEnvironment environment;
   RealRandom random{7};
+  int beepsAtStart = 0;
   Form1 form{settings, platform, random, environment};
 };
 

@@ -14,9 +14,8 @@ TEST_F(GameTest, ClicksAlongAPathBuildTheWordAndItsLines) {
   clickAll({8, 9, 10});
   const Shown casa{"CASA", "CASA", "", {7, 8, 9, 10}, {7, 8, 9}, true, true, true};
   EXPECT_EQ(shown(), casa);
-  const auto [x8, y8] = form.dieCentre(8);
-  EXPECT_EQ(std::pair(form.Lin[7].x2, form.Lin[7].y2), std::pair(x8, y8));
-  EXPECT_EQ(x8, 600 + 1080 + 427.5f);
+  const Rect& g8 = form.imgH[8].geometry;  // the line ends at the middle of die 8's picture
+  EXPECT_EQ(std::pair(form.Lin[7].x2, form.Lin[7].y2), std::pair(g8.left + g8.width / 2.0f, g8.top + g8.height / 2.0f));
   form.CmdOK_Click();
   EXPECT_EQ(form.LisMie.items, std::vector<std::string>{"CASA"});
   EXPECT_EQ(form.LabSol.caption + " " + form.LabPun.caption, "1 8");
@@ -150,9 +149,7 @@ TEST_F(GameTest, TheClockEndsTheGameAfterGameTimeTicks) {
 TEST_F(GameTest, AFractionalTimeEndsOnTheFirstValueAtOrBelowZero) {
   settings.gameTime = 2.5;
   startKnownGame();
-  std::vector<std::string> shown;
-  while (form.Timer2.enabled) form.Timer2_Timer(), shown.push_back(form.LabTem.caption);
-  EXPECT_EQ(shown, (std::vector<std::string>{"1.5", "0.5", "0"}));
+  EXPECT_EQ(runOutTheClock(10), (std::vector<std::string>{"1.5", "0.5", "0"}));
 }
 
 TEST_F(GameTest, NothingHappensBeforeTheFirstGame) {
@@ -166,53 +163,42 @@ TEST_F(GameTest, NothingHappensBeforeTheFirstGame) {
   EXPECT_EQ(platform.quitStatus, 0);
 }
 
-TEST_F(GameTest, TypedWordsEqualClickedWords) {
+// Typing, alone and mixed with clicks and "<": what is shown and heard after every step.
+TEST_F(GameTest, TypedLettersStepByStep) {
   //   C A S X     typing CASA: from the first C (7) only a way back over the A (8) would
-  //   X X X X     end the word, so the word moves to the C at 25.
+  //   X X X X     end the word, so the word moves to the C at 25, as clicking 25-28 builds it.
   //   X X X X
   //   C A S A
   startKnownGame("CASXXXXXXXXXCASA");
-  for (char c : std::string("casa")) form.typeLetter(c);
-  const Shown typed = shown();
-  form.levaAll_Click();
-  clickAll({25, 26, 27, 28});
-  EXPECT_EQ(typed, shown());
-  EXPECT_EQ(typed.word, "CASA");
-}
+  playSteps({{"c", {"C", "C", "", {7}, {7}, false, true, true}},
+             {"a", {"CA", "CA", "", {7, 8}, {7}, true, true, true}},
+             {"s", {"CAS", "CAS", "", {7, 8, 9}, {7, 8}, true, true, true}},
+             {"a", {"CASA", "CASA", "", {25, 26, 27, 28}, {25, 26, 27}, true, true, true}},
+             {"X", {"", "", "", {}, {}, false, false, false}},
+             {"25", {"C", "C", "", {25}, {25}, false, true, true}},
+             {"26", {"CA", "CA", "", {25, 26}, {25}, true, true, true}},
+             {"27", {"CAS", "CAS", "", {25, 26, 27}, {25, 26}, true, true, true}},
+             {"28", {"CASA", "CASA", "", {25, 26, 27, 28}, {25, 26, 27}, true, true, true}}});
 
-TEST_F(GameTest, TypingUsesTheSecondOfTwoEqualLetters) {
+  // Two equal letters: the second A is the die after the B, not the first one again.
   startKnownGame("ABAXXXXXXXXXXXXX");
-  for (char c : std::string("ABA")) form.typeLetter(c);
-  EXPECT_EQ(form.round.word, "ABA");
-  EXPECT_EQ(form.round.path,
-            (std::vector<int>{7, 8, 9}));
-}
+  playSteps({{"a", {"A", "A", "", {7}, {7}, false, true, true}},
+             {"b", {"AB", "AB", "", {7, 8}, {7}, true, true, true}},
+             {"a", {"ABA", "ABA", "", {7, 8, 9}, {7, 8}, true, true, true}}});
 
-TEST_F(GameTest, ALetterNoPathCanTakeIsRefused) {
+  // A letter no path can take is refused with five alerts; the word stays.
   startKnownGame();
-  form.typeLetter('C');
-  form.typeLetter('A');
-  const Shown before = shown();
-  form.typeLetter('Z');
-  EXPECT_EQ(platform.beeps, 5);
-  EXPECT_EQ(form.LabErr.caption, "Fuori zona !");
-  Shown after = shown();
-  after.labErr = before.labErr;
-  EXPECT_EQ(after, before);
-}
+  playSteps({{"c", {"C", "C", "", {7}, {7}, false, true, true}},
+             {"a", {"CA", "CA", "", {7, 8}, {7}, true, true, true}},
+             {"z", {"CA", "CA", "Fuori zona !", {7, 8}, {7}, true, true, true, 5}},
+             {"s", {"CAS", "CAS", "", {7, 8, 9}, {7, 8}, true, true, true, 5}}});
 
-TEST_F(GameTest, MouseAndKeyboardMixWithinOneWord) {
+  // The mouse picks the second A; typing goes on from it along the clicked path: S (9), A (8).
   startKnownGame();
-  form.imgh_Click(10);  // the second A, picked by the mouse
-  form.typeLetter('S');
-  EXPECT_EQ(form.round.path[1], 9);
-  form.typeLetter('A');  // the clicked path is kept: S (9) then A (8)
-  EXPECT_EQ(form.round.path[2], 8);
-  form.levaLast_Click();  // Backspace
-  EXPECT_EQ(form.round.word, "AS");
-  EXPECT_EQ(form.round.lastDie(), 9);
-  EXPECT_EQ(form.round.path,
-            (std::vector<int>{10, 9}));
+  playSteps({{"10", {"A", "A", "", {10}, {10}, false, true, true}},
+             {"s", {"AS", "AS", "", {9, 10}, {10}, true, true, true}},
+             {"a", {"ASA", "ASA", "", {8, 9, 10}, {9, 10}, true, true, true}},
+             {"<", {"AS", "AS", "", {9, 10}, {10}, true, true, true}}});
 }
 
 }  // namespace

@@ -73,9 +73,6 @@ TEST_F(GameTest, PressesBeforeTheSearchEndsAreIgnoredButReleasesClear) {
 
 class SummaryTest : public GameTest {
  protected:
-  void runOutTheClock() {
-    while (form.Timer2.enabled) form.Timer2_Timer();
-  }
   void confirm(const std::vector<int>& dice) {
     form.levaAll_Click();
     clickAll(dice);

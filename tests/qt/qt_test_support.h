@@ -29,13 +29,14 @@ inline constexpr const char* kBoard = "CASAORTELINUBDFG";
 using Dice = std::vector<int>;
 
 // The Qt platform with its interactive parts answered by the test: the file dialogs return
-// openAnswer and saveAnswer, quitting is recorded, and a secondary window goes to onModal when
+// openAnswer and saveAnswer, quitting and alerts are recorded, and a secondary window goes to onModal when
 // that is set (otherwise it opens for real).
 struct TestPlatform final : QtPlatform {
   std::string openAnswer, saveAnswer;
   std::vector<int> quits;
   int beeps = 0;
   std::function<void(ModalWindow)> onModal;
+  int beeps = 0;
 
   void beep() override { ++beeps; }
   std::string chooseOpenFile(const FileDialogRequest&) override { return openAnswer; }
@@ -75,8 +76,12 @@ struct Game {
   }
 
   // Ticks the model's clock to the end and lets the window show it.
+  // A clock still running after 100000 ticks fails the test instead of ticking on.
   void runOutTheClock() {
-    while (form.Timer2.enabled) form.Timer2_Timer();
+    for (int n = 0; form.Timer2.enabled; ++n) {
+      if (n == 100000) return QTest::qFail("the clock still runs after 100000 ticks", __FILE__, __LINE__);
+      form.Timer2_Timer();
+    }
     window.render();
   }
   QWidget* focus() const { return QApplication::focusWidget(); }

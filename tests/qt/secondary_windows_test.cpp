@@ -14,7 +14,8 @@ namespace {
 
 std::string dataDir() { return qEnvironmentVariable("VOCARI_DATA_DIR", ".").toStdString(); }
 
-// Runs `act` on the modal window once it is up; gives up after about 10 s so a broken window cannot hang.
+// Runs `act` on the modal window once it is up; gives up after 2000 polls of 5 ms so a broken
+// window cannot hang.
 void whenModal(std::function<void(QWidget*)> act, int tries = 2000) {
   QTimer::singleShot(5, [act, tries] {
     QWidget* modal = QApplication::activeModalWidget();
@@ -41,6 +42,7 @@ class SecondaryWindowsTest : public QObject {
     };
     for (const auto& [action, caption, content, byButton] : windows) {
       Game game(nullptr, dataDir());
+      game.form.Timer2.interval = 50;  // the clock ticks fast: the test waits for one tick
       game.click("cmdNew");
       const int before = game.text("LabTem").toInt();
       int during = before, rows = -1;
@@ -161,8 +163,9 @@ class SecondaryWindowsTest : public QObject {
     QCOMPARE(yes, QString("&Sì"));
   }
 
-  // The top turns every 150 ms; the main window is shown while the splash is still up, then the
-  // splash closes and deletes itself.
+  // The top turns at every tick of its timer, one each 150 ms; after 4 s of ticks the main window
+  // is shown while the splash is still up, then the splash closes and deletes itself. The test
+  // fires the ticks itself.
   void splashTurnsTheTopThenHandsOver() {
     int calls = 0;
     bool visibleAtHandOver = false;
@@ -173,9 +176,17 @@ class SecondaryWindowsTest : public QObject {
     splash->show();
     QCOMPARE(splash->size(), QSize(380, 229));
     QVERIFY(splash->findChild<QLabel*>("Trottola")->pixmap().isNull());
-    QTRY_VERIFY_WITH_TIMEOUT(splash && splash->model().Trottola == 1, 1000);
+    QVERIFY(splash->timer().isActive());
+    QCOMPARE(splash->timer().interval(), 150);
+    const auto tick = [&] { QVERIFY(QMetaObject::invokeMethod(&splash->timer(), "timeout")); };
+    tick();
+    QCOMPARE(splash->model().Trottola, 1);
     QVERIFY(!splash->findChild<QLabel*>("Trottola")->pixmap().isNull());
-    QTRY_COMPARE_WITH_TIMEOUT(calls, 1, 8000);
+    for (int n = 2; n <= 26; ++n) tick();  // 3900 ms
+    QCOMPARE(calls, 0);
+    QVERIFY(splash->timer().isActive());
+    tick();
+    QCOMPARE(calls, 1);
     QVERIFY(visibleAtHandOver);
     QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 2000);
     QCOMPARE(calls, 1);
