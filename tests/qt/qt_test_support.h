@@ -36,7 +36,6 @@ struct TestPlatform final : QtPlatform {
   std::vector<int> quits;
   int beeps = 0;
   std::function<void(ModalWindow)> onModal;
-  int beeps = 0;
 
   void beep() override { ++beeps; }
   std::string chooseOpenFile(const FileDialogRequest&) override { return openAnswer; }
