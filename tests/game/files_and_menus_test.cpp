@@ -154,6 +154,9 @@ TEST_F(GameTest, MenuEntriesOpenTheirWindowAndSetTheMessageColour) {
 
 // Start-up says which word list it could not read, and where.
 TEST_F(GameTest, AStartUpWithoutItsWordListNamesFileAndFolder) {
+  write(dir / "Base3.txt", "CASA\r\nPORT\r\nENTA\r\nLUMI\r\n");  // a grid saved over it
+  EXPECT_EQ(form.Form_Load(dir.string()), "File Base3.txt non valido nella cartella " + dir.string() +
+                                              "/: deve contenere parole maiuscole in ordine alfabetico, una per riga");
   environment.files.clear();
   EXPECT_EQ(form.Form_Load(dir.string()), "File Base3.txt non trovato nella cartella " + dir.string() + "/");
   environment.folders.insert((dir / "Base3.txt").string());  // a folder where the file should be

@@ -188,17 +188,45 @@ TEST_F(GameTest, TypingUsesTheSecondOfTwoEqualLetters) {
             (std::vector<int>{7, 8, 9}));
 }
 
+// A letter no die shows has its own message; one that is on the grid but cannot extend the word
+// is out of reach. Either way five alerts, and the word stays.
 TEST_F(GameTest, ALetterNoPathCanTakeIsRefused) {
   startKnownGame();
-  form.typeLetter('C');
-  form.typeLetter('A');
-  const Shown before = shown();
-  form.typeLetter('Z');
-  EXPECT_EQ(platform.beeps, 5);
-  EXPECT_EQ(form.LabErr.caption, "Fuori zona !");
-  Shown after = shown();
-  after.labErr = before.labErr;
-  EXPECT_EQ(after, before);
+  for (const auto& [letter, message] : {std::pair{'Z', "Lettera assente !"}, {'I', "Fuori zona !"}}) {
+    form.levaAll_Click();
+    form.typeLetter('C');
+    form.typeLetter('A');
+    const Shown before = shown();
+    const int beeps = platform.beeps;
+    form.typeLetter(letter);
+    EXPECT_EQ(platform.beeps - beeps, 5);
+    EXPECT_EQ(form.LabErr.caption, message);
+    Shown after = shown();
+    after.labErr = before.labErr;
+    EXPECT_EQ(after, before) << letter;
+  }
+}
+
+// After Enter accepts a word, the next letter typed starts a new word; a refused word stays to be
+// mended, and a die clicked after an accepted word still extends it.
+TEST_F(GameTest, AfterAnAcceptedWordTypingStartsTheNextOne) {
+  startKnownGame();
+  const auto type = [&](const std::string& letters) {
+    for (char c : letters) form.typeLetter(c);
+  };
+  type("casa");
+  form.CmdOK_Click();
+  type("lumi");
+  EXPECT_EQ(std::pair(form.round.word, form.LabErr.caption), std::pair(std::string("LUMI"), std::string()));
+  form.CmdOK_Click();
+  type("ca");
+  form.CmdOK_Click();
+  EXPECT_EQ(form.LabErr.caption, "Non c'è !");
+  type("s");
+  form.CmdOK_Click();
+  form.imgh_Click(10);
+  EXPECT_EQ(form.round.word, "CASA");
+  EXPECT_EQ(form.round.words, (std::vector<std::string>{"CASA", "LUMI", "CAS"}));
 }
 
 TEST_F(GameTest, MouseAndKeyboardMixWithinOneWord) {

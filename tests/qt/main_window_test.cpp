@@ -23,8 +23,10 @@ const char* const kManyWords[] = {"CA", "AS", "SA", "CASA", "ARTE", "CARTE", "RA
                                   "ORA", "ORTI", "LI", "IN", "UN", "NE"};
 
 std::string manyWordsDictionary() {
+  std::vector<std::string> words(std::begin(kManyWords), std::end(kManyWords));
+  std::sort(words.begin(), words.end());
   std::string text = "\r\n";
-  for (const char* w : kManyWords) text += std::string(w) + "\r\n";
+  for (const std::string& w : words) text += w + "\r\n";
   return text;
 }
 
