@@ -86,7 +86,8 @@ void ListBoxWidget::keyPressEvent(QKeyEvent* event) {
 
 void ListBoxWidget::focusOutEvent(QFocusEvent* event) {
   QListWidget::focusOutEvent(event);
-  if (onFocusOut) onFocusOut();
+  // Another window taking the keyboard (a menu, a dialog) leaves the list where it is.
+  if (onFocusOut && event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) onFocusOut();
 }
 
 void ListBoxWidget::resizeEvent(QResizeEvent* event) {

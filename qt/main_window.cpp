@@ -183,7 +183,10 @@ MainWindow::MainWindow(Form1& form, QtPlatform& platform, QWidget* parent)
   render();
 }
 
-MainWindow::~MainWindow() { platform_.attach(nullptr); }
+MainWindow::~MainWindow() {
+  platform_.attach(nullptr);
+  for (auto [list, model] : lists_) list->onFocusOut = nullptr;  // the window is going: nothing to trace
+}
 
 std::optional<std::string> MainWindow::start(const std::string& currentDir) {
   if (auto error = form_.Form_Load(currentDir)) return error;
