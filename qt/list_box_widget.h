@@ -32,7 +32,8 @@ class ListBoxWidget : public QListWidget {
   std::function<void(int row)> onSelect;
   std::function<void()> onPress;
   std::function<void()> onRelease;
-  // A key moved the current entry (after onSelect has reported it); the list lost the focus.
+  // A key moved the current entry (after onSelect has reported it); the list lost the focus to
+  // another control of its window.
   std::function<void()> onKeyMove;
   std::function<void()> onFocusOut;
 

@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <tuple>
 
+#include "core/startup.h"
 #include "qt_test_support.h"
 
 using namespace vocari;
@@ -189,10 +190,20 @@ class MainWindowTest : public QObject {
     QVERIFY(game.framed().empty());
   }
 
-  // The save button and menu entry write where the dialog says the grid of the opened file.
+  // The save button and menu entry write where the dialog says the grid of the opened file; the
+  // word list, reached through a link, a linked folder or "./", is never written.
   void saveThroughTheDialogs() {
     Game game;
     game.openBoard();
+    QVERIFY(QFile::link(game.dir.filePath("Base3.txt"), game.dir.filePath("legame.txt")));
+    QVERIFY(QFile::link(game.dir.path(), game.dir.filePath("qui")));
+    for (const char* name : {"legame.txt", "qui/Base3.txt", "./Base3.txt"}) {
+      game.saveAnswer = game.path(name);
+      game.click("cmdSave");
+      QVERIFY2(game.platform.messages.size() == 1 && game.platform.messages.back().find("è un file del gioco") != std::string::npos, name);
+      game.platform.messages.clear();
+    }
+    QCOMPARE(*readWholeFile(game.path("Base3.txt"), 1000), std::string("\r\nARTE\r\nCARTE\r\nCASA\r\nRATE\r\nSERA\r\nTORO\r\n"));
     QVERIFY(game.find("labGara")->isVisible() && game.window.gameClock().isActive());
     for (const char* file : {"button.txt", "menu.txt"}) {
       game.saveAnswer = game.path(file);
