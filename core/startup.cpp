@@ -44,6 +44,23 @@ FileReader& diskFiles() {
   return files;
 }
 
+bool isWordList(std::string_view text) {
+  std::string_view previous;
+  bool word = false;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = text.find("\r\n", start);
+    if (end == std::string_view::npos) return false;
+    const std::string_view line = text.substr(start, end - start);
+    if (line.empty() ? start != 0 : line.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") != std::string_view::npos)
+      return false;
+    if (start != 0 && line < previous) return false;
+    word = word || !line.empty();
+    previous = line;
+    start = end + 2;
+  }
+  return word;
+}
+
 std::optional<StartUpError> startUp(const std::string& currentDir, Settings& settings, Dictionary& dict,
                                     FileReader& files) {
   settings.programDir = withTrailingSeparator(currentDir);
@@ -55,6 +72,10 @@ std::optional<StartUpError> startUp(const std::string& currentDir, Settings& set
   if (!text) {
     dict = Dictionary();
     return exists ? StartUpError::DictionaryUnreadable : StartUpError::DictionaryMissing;
+  }
+  if (!isWordList(*text)) {
+    dict = Dictionary();
+    return StartUpError::DictionaryMalformed;
   }
   dict = Dictionary(std::move(*text));
   settings.gameTime = kDefaultGameTime;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/dictionary.h"
 #include "core/game_state.h"
@@ -33,8 +34,13 @@ class FileReader {
 FileReader& diskFiles();
 
 // Why start-up failed: the word list is not in the program folder, or it is but cannot be read
-// (a folder, too large, unreadable).
-enum class StartUpError { DictionaryMissing, DictionaryUnreadable };
+// (a folder, too large, unreadable), or it is not a word list as the game writes it.
+enum class StartUpError { DictionaryMissing, DictionaryUnreadable, DictionaryMalformed };
+
+// True for a word list as the game writes it: lines of capitals A-Z, each ended by CR LF, in
+// ascending byte order, at least one of them a word; the first line may be empty (it never counts
+// as a word). Anything else (a saved game, a text in lower case, LF line ends) is not one.
+bool isWordList(std::string_view text);
 
 // Sets the program folder from `currentDir`, reads Base3.txt from it whole and sets the
 // defaults. On failure leaves the dictionary empty and says why; the game words the message.

@@ -30,6 +30,12 @@ class SystemEnvironment : public Environment {
     return home ? home : "";
   }
   bool writable(const std::string& folder) override { return ::access(folder.c_str(), W_OK) == 0; }
+  bool sameFile(const std::string& a, const std::string& b) override {
+    std::error_code ea, eb, ee;
+    const auto ca = std::filesystem::weakly_canonical(a, ea), cb = std::filesystem::weakly_canonical(b, eb);
+    if (!ea && !eb && ca == cb) return true;
+    return std::filesystem::equivalent(a, b, ee) && !ee;
+  }
 };
 
 }  // namespace

@@ -22,6 +22,9 @@ class Environment : public FileReader {
   virtual std::string currentFolder() = 0;
   virtual std::string homeFolder() = 0;
   virtual bool writable(const std::string& folder) = 0;
+  // Whether two paths name the same file, however spelt: "./", "..", symbolic links, another
+  // name of the same file. A path that does not exist yet is compared through its folder.
+  virtual bool sameFile(const std::string& a, const std::string& b) = 0;
 };
 
 // The machine's own environment.

@@ -36,6 +36,8 @@ bool crlfAt(std::string_view text, std::size_t i) {
 
 }  // namespace
 
+const char* documentFile(ViewerDocument document) { return kDocuments[std::size_t(document)].file; }
+
 std::vector<std::string> documentLines(std::string_view text) {
   std::vector<std::string> lines;
   lines.reserve(std::size_t(std::count(text.begin(), text.end(), '\n')) + 1);

@@ -46,6 +46,9 @@ inline constexpr std::size_t kMaxAdviceMarkerPosition = 32764;  // counted from 
 std::optional<std::vector<TextSpan>> adviceEntries(std::string_view text,
                                                    const std::function<void()>& yield = {});
 
+// The file name of a document, in the program folder.
+const char* documentFile(ViewerDocument document);
+
 class Form2 {
  public:
   // yieldEvents lets pending window events run (timer ticks) during the advice scan; it may be
@@ -89,6 +92,9 @@ class Form2 {
 
   // ---- Document ----
   bool adviceMode() const { return adviceMode_; }
+  // The help lines up its columns and the underlines of its headings with spaces and dashes: it
+  // is shown in a fixed-pitch face.
+  bool fixedPitch() const { return settings_.viewerText == ViewerDocument::Help; }
   const std::string& documentPath() const { return path_; }
   int entryCount() const { return int(entries_.size()); }
   // Index of the advice entry shown, -1 before the first.

@@ -9,9 +9,8 @@ namespace vocari {
 class Form4 {
  public:
   // ---- Window and controls (geometry in twips) ----
-  static constexpr const char* kCaption = " ";
-  // Always the same place on the screen, whatever the position of the main window.
-  static constexpr int kLeft = 2000, kTop = 2000;
+  // Titled as the options window is; it opens centred on the main window.
+  static constexpr const char* kCaption = "     VOCARI - Informazioni";
   static constexpr int kClientWidth = 4170, kClientHeight = 2970;
   static constexpr Colour kBackColor = rgb(0, 0, 255);
   static constexpr Colour kTextColor = rgb(255, 255, 255);

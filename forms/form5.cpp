@@ -31,6 +31,10 @@ std::string Form5::text1ToolTip() {
   return "Da " + formatNumber(kMinGameTime) + " a " + formatNumber(kMaxGameTime) + " secondi";
 }
 
+std::string Form5::refusal() {
+  return "Il tempo va da " + formatNumber(kMinGameTime) + " a " + formatNumber(kMaxGameTime) + " secondi";
+}
+
 void Form5::OptAsp_Click(int index) { settings_.colourScheme = Season(index); }
 
 void Form5::OptMet_Click(int index) { settings_.methodIndex = DealMethod(index); }
@@ -51,11 +55,14 @@ void Form5::Text1_KeyUp(int keyCode) {
   if (!Text1.enabled) return;
   if (keyCode != kEnterKey) {
     Command1.enabled = false;
-    Label5.visible = true;
+    Label5 = Label{.caption = kHint, .visible = true};
     return;
   }
   const double number = leadingNumber(Text1.text);
-  if (!(number >= kMinGameTime && number <= kMaxGameTime)) return;
+  if (!(number >= kMinGameTime && number <= kMaxGameTime)) {
+    Label5 = Label{.caption = refusal(), .foreColor = kRed, .visible = true};
+    return;
+  }
   settings_.gameTime = number;
   if (gameTimeSet_) gameTimeSet_();
   showGameTime();

@@ -37,9 +37,12 @@ class Form5 {
 
   Label Label1{.caption = "- Tempo partita (sec)"};
   Label Label2{.caption = "- Aspetto e colori:"};
-  Label Label3{.caption = "almeno " + formatNumber(kMinGameTime) + "'"};  // "almeno 120'"
+  Label Label3{.caption = "almeno " + formatNumber(kMinGameTime) + " secondi"};  // "almeno 120 secondi"
   Label Label4{.caption = "- Casualizzazione:"};
-  Label Label5{.caption = "Se si è modificato il Tempo partita, dare Invio", .visible = false};
+  // The hint after a key in Text1; after a refused Enter, why the time was refused, in red.
+  static constexpr const char* kHint = "Se si è modificato il Tempo partita, dare Invio";
+  static std::string refusal();  // "Il tempo va da 120 a 32767 secondi"
+  Label Label5{.caption = kHint, .visible = false};
   std::array<OptionButton, 4> OptAsp{{{.caption = "Inverno (std)", .value = true},
                                       {.caption = "Estate"},
                                       {.caption = "Primavera"},

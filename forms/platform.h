@@ -12,6 +12,7 @@ struct FileDialogRequest {
   std::string startFolder;
   bool mustExist = false;       // open dialog: only existing files
   bool confirmReplace = false;  // save dialog: ask before replacing a file
+  std::string defaultSuffix;    // save dialog: added to a name without an extension ("txt")
 };
 
 enum class MessageIcon { Information, Warning };
@@ -22,9 +23,10 @@ struct CalendarDate {
   bool operator==(const CalendarDate&) const = default;
 };
 
-// The filter offered by both game-file dialogs.
+// The filter offered by both game-file dialogs. Every file, with or without an extension, is
+// listed under the second.
 inline constexpr const char* kGameFileFilter[2][2] = {{"Files di testo (*.txt)", "*.txt"},
-                                                      {"Tutti i files (*.*)", "*.*"}};
+                                                      {"Tutti i files (*)", "*"}};
 
 class Platform {
  public:

@@ -117,6 +117,9 @@ class Form1 {
   void ListS_MouseUp();
   void LisMie_MouseDown();
   void LisMie_MouseUp();
+  void ListS_KeyMove();
+  void LisMie_KeyMove();
+  void list_LostFocus();
   void mSave_Click();
   void cmdSave_Click();
   void mApri_Click();
@@ -178,6 +181,7 @@ class Form1 {
   void releaseList();
   void showWordPath(const std::string& word);
   void clearGridMarks();
+  void dropTrace();
   void refuse(const std::string& message);
   void say(const std::string& message, Colour colour = kRed);
   void placeBackground(int k);
@@ -201,6 +205,7 @@ class Form1 {
 
   // The folder both file dialogs start in, settled on first use.
   void settleLastFolder();
+  bool isOwnFile(const std::string& path);
 
   Platform& platform_;
   RandomSource& random_;

@@ -1,6 +1,7 @@
 // Saving the grid (and a finished game's result) and opening a saved grid to play it again.
 #include <filesystem>
 
+#include "forms/form2.h"
 #include "savegame/game_file.h"
 #include "game/form1.h"
 #include "game/game_summary.h"
@@ -14,6 +15,9 @@ constexpr const char* kOpenTitle = "Seleziona un file qualsiasi di questa Cartel
 constexpr const char* kSaveTitle = "Seleziona il file in cui salvare";
 
 bool blank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
+
+constexpr ViewerDocument kOwnFiles[] = {ViewerDocument::Dictionary, ViewerDocument::Acronyms, ViewerDocument::Help,
+                                        ViewerDocument::Advice};
 
 }  // namespace
 
@@ -30,12 +34,27 @@ void Form1::settleLastFolder() {
 
 void Form1::cmdSave_Click() { mSave_Click(); }
 
+// True when `path` is one of the game's own files in the program folder (the word list and the
+// viewer's documents), however it is spelt.
+bool Form1::isOwnFile(const std::string& path) {
+  for (ViewerDocument document : kOwnFiles)
+    if (environment_.sameFile(path, settings.programDir + documentFile(document))) return true;
+  return false;
+}
+
 void Form1::mSave_Click() {
   const Shown shown{*this};
   round.messageColour = kRed;
+  round.message.clear();  // a message of an earlier action is stale now
   settleLastFolder();
-  const std::string path = platform().chooseSaveFile({kSaveTitle, settings.lastFolder, false, true});
+  const std::string path = platform().chooseSaveFile({kSaveTitle, settings.lastFolder, false, true, "txt"});
   if (blank(path)) return;
+  // Saving over the word list or a document would lose it: the game would start without words.
+  if (isOwnFile(path)) {
+    platform().messageBox("Impossibile salvare il file " + path + ": " + kOwnFileText + ".", "Salvataggio non riuscito",
+                          MessageIcon::Warning);
+    return;
+  }
   // Whether the game is over is decided now, after the dialog: a game whose time ran out while
   // the dialog was open is saved with its result.
   const std::string bytes =
@@ -52,8 +71,9 @@ void Form1::mApri_Click() {
   // the opened game supersedes the running one, as "Nuovo" does.
   const Shown shown{*this};
   if (dealing()) return;
+  round.message.clear();  // a message of an earlier action is stale now
   settleLastFolder();
-  const std::string path = platform().chooseOpenFile({kOpenTitle, settings.lastFolder, true, false});
+  const std::string path = platform().chooseOpenFile({kOpenTitle, settings.lastFolder, true, false, ""});
   if (blank(path)) return;
   settings.lastFolder = std::filesystem::path(path).parent_path().string();
 

@@ -60,6 +60,7 @@ void Form1::clearLastGame() {
   round.summary.clear();
   round.word.clear();
   round.path.clear();
+  round.accepted = false;
   round.gameTime = playTime();
   round.ticks = 0;
   if (!settings.competitionPending) {

@@ -43,6 +43,9 @@ struct Round {
   // A lone first die shows its line as a dot, unless it is what taking letters back left.
   bool dotShown = false;
   int lastDie() const { return path.empty() ? kNoDie : path.back(); }
+  // The word on show has just been accepted: the next typed letter starts a new word, while a
+  // click on a die still extends it.
+  bool accepted = false;
 
   // The words accepted, in the order found, and their score (16 bits, stopping at the top).
   std::vector<std::string> words;

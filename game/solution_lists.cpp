@@ -34,6 +34,15 @@ void Form1::LisMie_MouseDown() { pressOnList(LisMie); }
 void Form1::ListS_MouseUp() { releaseList(); }
 void Form1::LisMie_MouseUp() { releaseList(); }
 
+// The keyboard moved a list's current entry: it is traced as a press traces it, and stays traced
+// until the list loses the focus or the player picks a die.
+void Form1::ListS_KeyMove() { pressOnList(ListS); }
+void Form1::LisMie_KeyMove() { pressOnList(LisMie); }
+void Form1::list_LostFocus() {
+  if (round.trace.empty()) return;
+  releaseList();
+}
+
 // The trace runs without yielding: it takes microseconds, and a release handled in the middle
 // of it could otherwise leave a path on the grid.
 void Form1::showWordPath(const std::string& word) {
@@ -49,6 +58,15 @@ void Form1::clearGridMarks() {
   round.path.clear();
   round.word.clear();
   round.message.clear();
+  round.accepted = false;
+}
+
+// A word traced from the keyboard gives way to the word the player starts.
+void Form1::dropTrace() {
+  if (round.trace.empty()) return;
+  round.pen = kLineRest;
+  for (int p : round.trace) round.lineColour[p] = kLineRest;
+  round.trace.clear();
 }
 
 }  // namespace vocari

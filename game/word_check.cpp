@@ -20,6 +20,7 @@ void Form1::CmdOK_Click() {
     return;
   }
   round.words.push_back(word);
+  round.accepted = true;
   round.countShown = true;
   round.listedEarly = true;
   const int points = wordPoints(word);

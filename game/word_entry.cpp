@@ -3,6 +3,7 @@
 
 #include "core/path_walk.h"
 #include "game/form1.h"
+#include "game/messages.h"
 
 namespace vocari {
 
@@ -15,6 +16,7 @@ void Form1::imgh_Click(int p) {
   const Shown shown{*this};
   round.messageColour = kRed;
   if (!round.clockRunning || !isDiePos(p)) return;
+  dropTrace();
   if (p == round.lastDie()) {
     levaLast_Click();
     return;
@@ -28,6 +30,7 @@ void Form1::imgh_Click(int p) {
     return;
   }
   round.message.clear();
+  round.accepted = false;
   if (round.path.empty()) round.dotShown = true;
   round.path.push_back(p);
   round.word.push_back(state.board[p]);
@@ -74,6 +77,7 @@ void Form1::levaLast_Click() {
   round.path.pop_back();
   if (!round.word.empty()) round.word.pop_back();
   round.message.clear();
+  round.accepted = false;
   round.dotShown = false;  // a lone die left by taking letters back shows no dot
 }
 
@@ -84,16 +88,24 @@ void Form1::levaAll_Click() {
   round.path.clear();
   round.word.clear();
   round.message.clear();
+  round.accepted = false;
 }
 
 // A typed letter extends the word as a click would. The current path is kept when a free
 // neighbour of its last die shows the letter (the first in neighbour order); otherwise the word
-// moves onto the first path that spells it, found by the same walk as the path trace.
+// moves onto the first path that spells it, found by the same walk as the path trace. After a
+// word has been accepted the letter starts a new word, as "X" and then the letter would.
 void Form1::typeLetter(char letter) {
   const Shown shown{*this};
   round.messageColour = kRed;
   if (!round.clockRunning) return;
   letter = toCapital(letter);
+  if (std::none_of(dicePos.begin(), dicePos.end(), [&](int16_t p) { return state.board[p] == letter; })) {
+    refuse(kLetterNotOnGrid);
+    return;
+  }
+  dropTrace();
+  if (round.accepted) levaAll_Click();
 
   if (!round.path.empty()) {
     for (int16_t d : dirOffset) {

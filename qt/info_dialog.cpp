@@ -56,8 +56,12 @@ InfoDialog::InfoDialog(Form4& model, QWidget* parent) : ModelDialog(model, paren
 
 void InfoDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  // Always the same place on the screen, whatever the position of the main window.
-  move(px(Form4::kLeft), px(Form4::kTop));
+  // Centred on the main window, over its board rather than its menu.
+  if (QWidget* owner = parentWidget()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(owner->window()->frameGeometry().center());
+    move(frame.topLeft());
+  }
 }
 
 void InfoDialog::paintEvent(QPaintEvent*) {
@@ -69,7 +73,6 @@ void InfoDialog::paintEvent(QPaintEvent*) {
 void runInfo(QWidget* parent) {
   Form4 model;
   InfoDialog dialog(model, parent);
-  dialog.move(px(Form4::kLeft), px(Form4::kTop));
   dialog.exec();
 }
 

@@ -78,6 +78,18 @@ void ListBoxWidget::mousePressEvent(QMouseEvent* event) {
   if (onPress) onPress();
 }
 
+void ListBoxWidget::keyPressEvent(QKeyEvent* event) {
+  const int before = currentRow();
+  QListWidget::keyPressEvent(event);
+  if (currentRow() != before && currentRow() >= 0 && onKeyMove) onKeyMove();
+}
+
+void ListBoxWidget::focusOutEvent(QFocusEvent* event) {
+  QListWidget::focusOutEvent(event);
+  // Another window taking the keyboard (a menu, a dialog) leaves the list where it is.
+  if (onFocusOut && event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) onFocusOut();
+}
+
 void ListBoxWidget::resizeEvent(QResizeEvent* event) {
   QListWidget::resizeEvent(event);
   if (newest_ >= 0 && newest_ < count()) scrollToItem(item(newest_));

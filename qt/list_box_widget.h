@@ -32,10 +32,16 @@ class ListBoxWidget : public QListWidget {
   std::function<void(int row)> onSelect;
   std::function<void()> onPress;
   std::function<void()> onRelease;
+  // A key moved the current entry (after onSelect has reported it); the list lost the focus to
+  // another control of its window.
+  std::function<void()> onKeyMove;
+  std::function<void()> onFocusOut;
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:

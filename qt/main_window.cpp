@@ -132,18 +132,21 @@ struct ListLayout {
   QRect twips;
   void (Form1::*down)();
   void (Form1::*up)();
+  void (Form1::*keyMove)();
   Label Form1::*heading;
 };
 
 const ListLayout kLists[] = {
-    {"ListS", &Form1::ListS, {5160, 840, 2715, 3360}, &Form1::ListS_MouseDown, &Form1::ListS_MouseUp, &Form1::Label1},
+    {"ListS", &Form1::ListS, {5160, 840, 2715, 3360}, &Form1::ListS_MouseDown, &Form1::ListS_MouseUp,
+     &Form1::ListS_KeyMove, &Form1::Label1},
     {"LisMie", &Form1::LisMie, {5160, 5640, 2715, 2040}, &Form1::LisMie_MouseDown, &Form1::LisMie_MouseUp,
-     &Form1::Label2},
+     &Form1::LisMie_KeyMove, &Form1::Label2},
 };
 constexpr qreal kListPoints = 14.25;
 
-// Keyboard focus: "Nuovo", then "Fine", then the rest.
-const char* const kFocusOrder[] = {"cmdNew", "cmdExit", "cmdSave", "CmdOK", "levaLast",
+// Keyboard focus: the buttons below the board as they stand, "Nuovo", "Salva", "Fine"; then the
+// rest, the board's cursor last.
+const char* const kFocusOrder[] = {"cmdNew", "cmdSave", "cmdExit", "CmdOK", "levaLast",
                                    "levaAll", "labMostra", "ListS", "LisMie", kBoardAccessibleName};
 
 }  // namespace
@@ -181,14 +184,24 @@ MainWindow::MainWindow(Form1& form, QtPlatform& platform, QWidget* parent)
   render();
 }
 
-MainWindow::~MainWindow() { platform_.attach(nullptr); }
+MainWindow::~MainWindow() {
+  platform_.attach(nullptr);
+  for (auto [list, model] : lists_) list->onFocusOut = nullptr;  // the window is going: nothing to trace
+}
 
 std::optional<std::string> MainWindow::start(const std::string& currentDir) {
   if (auto error = form_.Form_Load(currentDir)) return error;
   render();
   setScale(scale_);
   if (const QScreen* s = screen()) fitToScreen(s->availableGeometry().size());
+  framePending_ = true;
   show();
+  // Where the frame is known at once, fitted with it now; elsewhere when it arrives (moveEvent).
+  if (frameGeometry().size() != geometry().size()) {
+    framePending_ = false;
+    if (const QScreen* s = screen()) fitToScreen(s->availableGeometry().size());
+    keepOnScreen();
+  }
   cmdNew_->setFocus(Qt::OtherFocusReason);
   return std::nullopt;
 }
@@ -235,11 +248,24 @@ void MainWindow::setScale(qreal scale) {
   applyScale(std::clamp(scale, kMinScale, kMaxScale));
   // The window fits the content exactly; the frame's resize then keeps this scale.
   resize(contentSize(scale_) + QSize(0, menuBar()->sizeHint().height()));
+  if (isVisible()) keepOnScreen();
+}
+
+qreal MainWindow::largestScale() const {
+  const QScreen* s = screen();
+  if (!s) return kMaxScale;
+  const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
+  // A pixel less, so that rounding the content's size up never makes it overflow.
+  const QSize room = s->availableGeometry().size() - frame - QSize(1, menuBar()->sizeHint().height() + 1);
+  const qreal fit = std::min(qreal(room.width()) / px(Form1::kClientWidth), qreal(room.height()) / px(Form1::kClientHeight));
+  return std::clamp(fit, kMinScale, kMaxScale);
 }
 
 void MainWindow::zoomIn() {
   const auto* next = std::find_if(std::begin(kScaleSteps), std::end(kScaleSteps), [this](qreal s) { return s > scale_ + 1e-6; });
-  if (next != std::end(kScaleSteps)) setScale(*next);
+  if (next == std::end(kScaleSteps)) return;
+  const qreal scale = std::min(*next, largestScale());
+  if (scale > scale_ + 1e-6) setScale(scale);
 }
 
 void MainWindow::zoomOut() {
@@ -247,12 +273,35 @@ void MainWindow::zoomOut() {
   if (end != std::begin(kScaleSteps)) setScale(*(end - 1));
 }
 
+void MainWindow::zoomNormal() { setScale(std::min(qreal(1), std::max(kScaleSteps[0], largestScale()))); }
+
 void MainWindow::fitToScreen(QSize available) {
   // The window frame is known once the window is shown; the menu bar keeps its own size.
   const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
-  const QSize room = available - frame - QSize(0, menuBar()->sizeHint().height());
+  const QSize room = available - frame - QSize(1, menuBar()->sizeHint().height() + 1);
   const qreal fit = std::min(qreal(room.width()) / px(Form1::kClientWidth), qreal(room.height()) / px(Form1::kClientHeight));
   if (fit < scale_) setScale(fit);
+}
+
+void MainWindow::keepOnScreen() {
+  const QScreen* s = screen();
+  if (!s) return;
+  const QRect area = s->availableGeometry();
+  QRect frame = frameGeometry();
+  if (area.contains(frame)) return;
+  frame.moveLeft(std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())));
+  frame.moveTop(std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height())));
+  move(frame.topLeft());
+}
+
+// The window manager frames the window after it is shown: the start-up fit is made again with
+// the frame counted.
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (!framePending_ || frameGeometry().size() == geometry().size()) return;
+  framePending_ = false;
+  if (const QScreen* s = screen()) fitToScreen(s->availableGeometry().size());
+  keepOnScreen();
 }
 
 void MainWindow::fitContentToClient() {
@@ -397,6 +446,10 @@ void MainWindow::buildLists(QWidget* client) {
     list->onSelect = [model](int selected) { model->selected = selected; };
     list->onPress = [this, down = row.down] { handle([this, down] { (form_.*down)(); }); };
     list->onRelease = [this, up = row.up] { handle([this, up] { (form_.*up)(); }); };
+    list->onKeyMove = [this, move = row.keyMove] { handle([this, move] { (form_.*move)(); }); };
+    list->onFocusOut = [this] {
+      if (!form_.round.trace.empty()) handle([this] { form_.list_LostFocus(); });
+    };
     list->setAccessibleName(text((form_.*row.heading).caption));
     lists_.emplace_back(list, model);
   }
@@ -472,7 +525,7 @@ void MainWindow::buildMenu() {
   zoom("mIngrandisci", "Ingrandisci", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
        [this] { zoomIn(); });
   zoom("mRiduci", "Riduci", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { zoomOut(); });
-  zoom("mNormale", "Dimensione normale", {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { setScale(1); });
+  zoom("mNormale", "Dimensione normale", {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { zoomNormal(); });
 
   addMenuEntry(nullptr, "mOpzioni", "Opzioni", form_.mOpzioni, &Form1::mOpzioni_Click);
 
@@ -530,7 +583,9 @@ void MainWindow::renderControls() {
     setShown(labMostra_, form_.labMostra.visible);
   }
   for (auto [widget, model] : lists_) {
-    widget->setEntries(model->items);
+    // A hidden list holds no entries, so that a screen reader finds none of its words (the
+    // solutions while they are not to be shown).
+    widget->setEntries(model->visible ? model->items : std::vector<std::string>{});
     widget->setMarks(model->marked);
     widget->setSelectedRow(model->selected);
     if (!model->visible) keepFocusFrom(widget);

@@ -53,20 +53,29 @@ class MainWindow : public QMainWindow {
   qreal scale() const { return scale_; }
   // Scales the content and makes the window fit it. Clamped to kMinScale..kMaxScale.
   void setScale(qreal scale);
+  // Ctrl++, Ctrl+- and Ctrl+0: a step of kScaleSteps, never above largestScale.
   void zoomIn();
   void zoomOut();
-  // Scales the content down, if need be, so that the window fits a screen area of this size.
+  void zoomNormal();
+  // The largest scale at which the whole window, its frame included, fits the screen's available
+  // area (the frame counts once the window manager has drawn it).
+  qreal largestScale() const;
+  // Scales the content down, if need be, so that the window, frame included, fits a screen area
+  // of this size.
   void fitToScreen(QSize available);
 
+  // The bounds of any scale; a screen smaller than the window at kScaleSteps' first step is
+  // fitted down to kMinScale at most.
   static constexpr qreal kMinScale = 0.5, kMaxScale = 3;
-  // The steps of Ctrl++ and Ctrl+-.
-  static constexpr qreal kScaleSteps[] = {0.5, 0.625, 0.75, 0.875, 1, 1.25, 1.5, 1.75, 2, 2.5, 3};
+  // The steps of Ctrl++ and Ctrl+-: at the first one every text of the window still shows whole.
+  static constexpr qreal kScaleSteps[] = {0.75, 0.875, 1, 1.25, 1.5, 1.75, 2, 2.5, 3};
 
   // The game clock that follows Timer2.
   const QTimer& gameClock() const { return gameClock_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -102,6 +111,8 @@ class MainWindow : public QMainWindow {
   void applyScale(qreal scale);
   // The client area was resized: the content fits it, centred.
   void fitContentToClient();
+  // Moves the window, frame included, into the screen's available area.
+  void keepOnScreen();
   QRect scaled(const Rect& twips) const { return twipsRect(twips, scale_); }
   // Before a control that holds the focus is disabled or hidden: the client area takes the focus
   // instead of the next control of the chain, which could be "Fine".
@@ -128,6 +139,8 @@ class MainWindow : public QMainWindow {
   QPushButton* cmdNew_ = nullptr;
   QWidget* focusBeforeDisable_ = nullptr;
   bool focusTakenByFlow_ = false;
+  // Set by start until the window manager has framed the window and it has been fitted again.
+  bool framePending_ = false;
 
   struct Placed {
     QWidget* widget;

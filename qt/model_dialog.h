@@ -5,6 +5,8 @@
 
 #include <QCloseEvent>
 #include <QDialog>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <functional>
 
 namespace vocari {
@@ -29,6 +31,17 @@ class ModelDialog : public QDialog {
     render();
     if (afterHandler) afterHandler();
     if (model_.unloaded) accept();
+  }
+
+  // Enter presses the focused button, as Space does; the windows have no default button (Enter
+  // in the options' time field confirms the time, never "OK").
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()); enter && button && button->isEnabled()) {
+      button->click();
+      return;
+    }
+    QDialog::keyPressEvent(event);
   }
 
   void closeEvent(QCloseEvent* event) override {

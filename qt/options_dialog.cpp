@@ -104,7 +104,8 @@ void OptionsDialog::addTimeField() {
   text1_->setToolTip(QString::fromStdString(Form5::text1ToolTip()));
   text1_->installEventFilter(this);
   connect(text1_, &QLineEdit::textEdited, this, [this](const QString& t) { model_.Text1.text = t.toStdString(); });
-  makeLabel(this, "Label3", model_.Label3, twipsRect(3360, 990, 975, 255), sansSerif(8.25, false), Qt::AlignHCenter);
+  // Under the field, ending with it.
+  makeLabel(this, "Label3", model_.Label3, twipsRect(2760, 990, 1575, 255), sansSerif(8.25, false), Qt::AlignRight);
 }
 
 void OptionsDialog::addConfirmation() {
@@ -128,6 +129,14 @@ void OptionsDialog::render() {
     fitFont(label1_, widthFit(12));
   }
   label1_->setEnabled(model_.Label1.enabled);
+  const QString hint = QString::fromStdString(model_.Label5.caption);
+  if (label5_->text() != hint) {
+    label5_->setText(hint);
+    fitFont(label5_, widthFit(8.25));
+  }
+  QPalette palette = label5_->palette();
+  palette.setColor(QPalette::WindowText, toQColor(model_.Label5.foreColor));
+  label5_->setPalette(palette);
   setShown(label5_, model_.Label5.visible);
   showChecked(model_.OptAsp, optAsp_);
   showChecked(model_.OptMet, optMet_);

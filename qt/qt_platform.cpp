@@ -60,6 +60,10 @@ std::string QtPlatform::chooseOpenFile(const FileDialogRequest& request) {
   QFileDialog dialog(window_, QString::fromStdString(request.title), fromPath(request.startFolder), gameFileFilter());
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
+  return runDialog(dialog);
+}
+
+std::string QtPlatform::runDialog(QFileDialog& dialog) {
   if (!selectedFilter_.isEmpty()) dialog.selectNameFilter(selectedFilter_);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   selectedFilter_ = dialog.selectedNameFilter();
@@ -67,12 +71,13 @@ std::string QtPlatform::chooseOpenFile(const FileDialogRequest& request) {
 }
 
 std::string QtPlatform::chooseSaveFile(const FileDialogRequest& request) {
-  QFileDialog::Options options;
-  if (!request.confirmReplace) options |= QFileDialog::DontConfirmOverwrite;
-  const QString path =
-      QFileDialog::getSaveFileName(window_, QString::fromStdString(request.title), fromPath(request.startFolder),
-                                   gameFileFilter(), &selectedFilter_, options);
-  return toPath(path);
+  QFileDialog dialog(window_, QString::fromStdString(request.title), fromPath(request.startFolder), gameFileFilter());
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  // The suffix is added before the dialog asks about replacing, so it asks about the file written.
+  dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
+  if (!request.confirmReplace) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  return runDialog(dialog);
 }
 
 void QtPlatform::messageBox(const std::string& text, const std::string& title, MessageIcon icon) {

@@ -8,6 +8,8 @@
 
 #include "forms/platform.h"
 
+class QFileDialog;
+
 namespace vocari {
 
 class MainWindow;
@@ -35,6 +37,9 @@ class QtPlatform : public Platform {
   static QString gameFileFilter();
 
  private:
+  // Runs a file dialog with the filter last chosen; the chosen path, or "".
+  std::string runDialog(QFileDialog& dialog);
+
   MainWindow* window_ = nullptr;
   QElapsedTimer clock_;
   QString selectedFilter_;  // both dialogs start with the filter last chosen in either

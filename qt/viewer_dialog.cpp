@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <algorithm>
 
 #include "qt/pictures.h"
 #include "qt/units.h"
@@ -54,6 +56,7 @@ ViewerDialog::ViewerDialog(Form2& model, QWidget* parent) : ModelDialog(model, p
   listai_->setAccessibleName(QStringLiteral("Testo"));
   lines_ = new ViewerLinesModel(model_.Listai.items, listai_);
   listai_->setModel(lines_);
+  if (model_.fixedPitch()) showInFixedPitch();
   // The keyboard starts on the first line, without a selection drawn over it.
   if (lines_->rowCount() > 0)
     listai_->selectionModel()->setCurrentIndex(lines_->index(0), QItemSelectionModel::NoUpdate);
@@ -83,6 +86,22 @@ ViewerDialog::ViewerDialog(Form2& model, QWidget* parent) : ModelDialog(model, p
 
   render();
   (model_.adviceMode() ? static_cast<QWidget*>(avanti_) : listai_)->setFocus(Qt::OtherFocusReason);
+}
+
+// The list's size of the fixed-pitch face: the largest, up to the proportional face's, at which
+// the longest line fits the list without scrolling sideways.
+void ViewerDialog::showInFixedPitch() {
+  const int room = listai_->contentsRect().width() - listai_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) -
+                   2 * listai_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 4;
+  QFont font = controlFont(Face::Courier, 9.75, false);
+  for (; font.pointSizeF() > 6; font.setPointSizeF(font.pointSizeF() - 0.25)) {
+    const QFontMetrics metrics(font);
+    if (std::all_of(model_.Listai.items.begin(), model_.Listai.items.end(), [&](const std::string& line) {
+          return metrics.horizontalAdvance(QString::fromUtf8(line)) <= room;
+        }))
+      break;
+  }
+  listai_->setFont(font);
 }
 
 void ViewerDialog::render() {

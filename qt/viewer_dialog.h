@@ -35,6 +35,8 @@ class ViewerDialog : public ModelDialog<Form2> {
   void render() override;
 
  private:
+  void showInFixedPitch();
+
   ViewerLinesModel* lines_ = nullptr;
   QListView* listai_ = nullptr;
   QPlainTextEdit* unCons_ = nullptr;

@@ -239,6 +239,8 @@ FileFailure fileFailure(std::error_code code, FileAction action) {
   if (code == errc::not_a_directory) return FileFailure::MissingFolder;
   if (code == errc::is_a_directory) return FileFailure::IsAFolder;
   if (code == errc::filename_too_long) return FileFailure::NameTooLong;
+  // loadGameFile reports a file that is not a regular one (a pipe, a device) this way.
+  if (code == errc::invalid_argument && action == FileAction::Read) return FileFailure::NotAFile;
   return FileFailure::Unexpected;
 }
 

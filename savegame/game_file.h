@@ -106,6 +106,7 @@ enum class FileFailure {
   MissingFolder,
   IsAFolder,
   NameTooLong,
+  NotAFile,    // reading: a pipe, a device or a socket
   Unexpected,  // anything else
 };
 

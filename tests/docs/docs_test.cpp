@@ -20,6 +20,14 @@
 #include "game/form1.h"
 #include "forms/form5.h"
 
+#ifdef VOCARI_WITH_QT
+#include <QApplication>
+#include <QMenuBar>
+
+#include "qt/main_window.h"
+#include "qt/qt_platform.h"
+#endif
+
 namespace {
 
 // A shipped document whole; empty when it cannot be read.
@@ -152,6 +160,31 @@ TEST(HelpDocument, StatesTheProgramsOwnRules) {
     EXPECT_EQ(text.substr(at - std::min(at, phrase.find("segnal")), phrase.size()), phrase);
   EXPECT_GE(mentions, 2) << "the refusals of a click and of a typed letter";
 }
+
+#ifdef VOCARI_WITH_QT
+// Every shortcut shown on the main window's menu is in the help, as the menu writes it.
+TEST(HelpDocument, NamesEveryShortcutOfTheMenu) {
+  int argc = 1;
+  char name[] = "docs_tests";
+  char* argv[] = {name, nullptr};
+  QApplication app(argc, argv);
+  vocari::Settings settings;
+  vocari::QtPlatform platform;
+  vocari::RealRandom random{1};
+  vocari::Form1 form{settings, platform, random};
+  vocari::MainWindow window(form, platform);
+  const std::string help = document("VocariAiuto.txt");
+  int shortcuts = 0;
+  for (QAction* top : window.menuBar()->actions())
+    for (QAction* action : top->menu() ? top->menu()->actions() : QList<QAction*>{top}) {
+      const std::string keys = action->shortcut().toString(QKeySequence::NativeText).toStdString();
+      if (keys.empty()) continue;
+      ++shortcuts;
+      EXPECT_NE(help.find(keys), std::string::npos) << action->text().toStdString() << ": " << keys;
+    }
+  EXPECT_GE(shortcuts, 8);
+}
+#endif
 
 // Acronimi.txt: a title, an empty line, then "SIGLA - significato" lines in order. Each SIGLA is a
 // whole line of the built Base3.txt, whose absence fails the test; every vowel-less word of the

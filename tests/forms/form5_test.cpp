@@ -56,19 +56,24 @@ TEST_F(Form5Test, EnterParsesTheLeadingNumber) {
 }
 
 // Any key, a modifier or an arrow too, disables OK and shows the hint until a valid Enter; a refused
-// Enter as the very first key leaves OK enabled.
-TEST_F(Form5Test, KeysDisableOkUntilAValidEnter) {
+// Enter says why in red instead of the hint (as the very first key it leaves OK enabled).
+TEST_F(Form5Test, KeysDisableOkUntilAValidEnterAndARefusalSaysWhy) {
   form.Form_Load();
-  const std::vector<std::tuple<std::string, int, bool>> steps = {  // text, key, OK enabled and hint hidden
-      {"50", kEnter, true}, {"", kShift, false}, {"90", kEnter, false},
-      {"150", kDigit1, false}, {"150", kEnter, true}, {"2", kDigit1, false},
+  const std::string hint = Form5::kHint, refused = "Il tempo va da 120 a 32767 secondi";
+  const std::vector<std::tuple<std::string, int, bool, std::string>> steps = {  // text, key, OK enabled, Label5
+      {"50", kEnter, true, refused},  {"", kShift, false, hint},         {"90", kEnter, false, refused},
+      {"abc", kEnter, false, refused}, {"99999", kEnter, false, refused}, {"150", kDigit1, false, hint},
+      {"150", kEnter, true, ""},      {"2", kDigit1, false, hint},
   };
-  for (const auto& [text, key, ok] : steps) {
+  for (const auto& [text, key, ok, label5] : steps) {
     form.Text1.text = text;
     form.Text1_KeyUp(key);
-    EXPECT_EQ(std::pair(form.Command1.enabled, form.Label5.visible), std::pair(ok, !ok)) << text << " " << key;
+    EXPECT_EQ(std::tuple(form.Command1.enabled, form.Label5.visible ? form.Label5.caption : ""),
+              std::tuple(ok, label5)) << text << " " << key;
+    if (form.Label5.visible) EXPECT_EQ(form.Label5.foreColor, label5 == refused ? kRed : Colour(0)) << text;
   }
   EXPECT_EQ(settings.gameTime, 150);
+  EXPECT_EQ(form.Label3.caption, "almeno 120 secondi");
 }
 
 // A timed game locks the game time but not the options; a selection made by the program raises

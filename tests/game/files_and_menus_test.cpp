@@ -1,3 +1,4 @@
+#include <map>
 #include <tuple>
 
 #include "game/messages.h"
@@ -118,6 +119,36 @@ TEST_F(GameTest, ARefusedFileChangesNothing) {
     EXPECT_EQ(form.state.board, boardOf(kBoard));
     EXPECT_EQ(form.round.word, "CA");
   }
+  // The refusal is stale once the next file command starts: a cancelled open, a save that fails.
+  platform.openAnswer = "";
+  form.mApri_Click();
+  EXPECT_EQ(form.LabErr.caption, "");
+  form.mApri_Click();
+  platform.openAnswer = (dir / "rotto.txt").string();
+  form.mApri_Click();
+  platform.saveAnswer = (dir / "manca" / "partita.txt").string();
+  form.mSave_Click();
+  EXPECT_EQ(form.LabErr.caption, "");
+}
+
+// The game's own files in the program folder, however spelt, are never written by a save: the
+// player is told why and the word list stays as it was.
+TEST_F(GameTest, TheGamesOwnFilesCannotBeSavedOver) {
+  startKnownGame();
+  const std::string wordList = environment.files[(dir / "Base3.txt").string()];
+  for (const std::string name : {"Base3.txt", "./Base3.txt", "nuova/../Base3.txt", "Acronimi.txt", "VocariAiuto.txt",
+                                 "VocariCons.txt"}) {
+    platform.saveAnswer = (dir / name).string();
+    form.mSave_Click();
+    ASSERT_FALSE(platform.messages.empty()) << name;
+    EXPECT_EQ(platform.messages.back(), std::pair("Impossibile salvare il file " + platform.saveAnswer +
+                                                      ": è un file del gioco, che non si può sostituire.",
+                                                  std::string("Salvataggio non riuscito")));
+  }
+  EXPECT_EQ(environment.files, (std::map<std::string, std::string>{{(dir / "Base3.txt").string(), wordList}}));
+  platform.saveAnswer = (dir / "Base3.txt.bak").string();  // another name in the same folder is saved
+  form.mSave_Click();
+  EXPECT_EQ(environment.files.size(), 2u);
 }
 
 // Each menu entry opens its window and turns the message red, but "Guida completa" (F1 during a
@@ -152,6 +183,9 @@ TEST_F(GameTest, MenuEntriesOpenTheirWindowAndSetTheMessageColour) {
 
 // Start-up says which word list it could not read, and where.
 TEST_F(GameTest, AStartUpWithoutItsWordListNamesFileAndFolder) {
+  write(dir / "Base3.txt", "CASA\r\nPORT\r\nENTA\r\nLUMI\r\n");  // a grid saved over it
+  EXPECT_EQ(form.Form_Load(dir.string()), "File Base3.txt non valido nella cartella " + dir.string() +
+                                              "/: deve contenere parole maiuscole in ordine alfabetico, una per riga");
   environment.files.clear();
   EXPECT_EQ(form.Form_Load(dir.string()), "File Base3.txt non trovato nella cartella " + dir.string() + "/");
   environment.folders.insert((dir / "Base3.txt").string());  // a folder where the file should be

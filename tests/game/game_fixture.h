@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <string>
@@ -38,8 +39,10 @@ struct Shown {
 class GameTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    std::vector<std::string> words(std::begin(kWords), std::end(kWords));
+    std::sort(words.begin(), words.end());  // as a word list is at start-up
     std::string text = "\r\n";
-    for (const char* w : kWords) text += std::string(w) + "\r\n";
+    for (const std::string& w : words) text += w + "\r\n";
     environment.folders = {dir.string(), environment.current, environment.home};
     write(dir / "Base3.txt", text);
     ASSERT_EQ(form.Form_Load(dir.string()), std::nullopt);

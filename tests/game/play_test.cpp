@@ -186,12 +186,14 @@ TEST_F(GameTest, TypedLettersStepByStep) {
              {"b", {"AB", "AB", "", {7, 8}, {7}, true, true, true}},
              {"a", {"ABA", "ABA", "", {7, 8, 9}, {7, 8}, true, true, true}}});
 
-  // A letter no path can take is refused with five alerts; the word stays.
+  // A letter no die shows has its own message; one on the grid that cannot extend the word is out
+  // of reach. Either way five alerts, and the word stays.
   startKnownGame();
   playSteps({{"c", {"C", "C", "", {7}, {7}, false, true, true}},
              {"a", {"CA", "CA", "", {7, 8}, {7}, true, true, true}},
-             {"z", {"CA", "CA", "Fuori zona !", {7, 8}, {7}, true, true, true, 5}},
-             {"s", {"CAS", "CAS", "", {7, 8, 9}, {7, 8}, true, true, true, 5}}});
+             {"z", {"CA", "CA", "Lettera assente !", {7, 8}, {7}, true, true, true, 5}},
+             {"i", {"CA", "CA", "Fuori zona !", {7, 8}, {7}, true, true, true, 10}},
+             {"s", {"CAS", "CAS", "", {7, 8, 9}, {7, 8}, true, true, true, 10}}});
 
   // The mouse picks the second A; typing goes on from it along the clicked path: S (9), A (8).
   startKnownGame();
@@ -199,6 +201,28 @@ TEST_F(GameTest, TypedLettersStepByStep) {
              {"s", {"AS", "AS", "", {9, 10}, {10}, true, true, true}},
              {"a", {"ASA", "ASA", "", {8, 9, 10}, {9, 10}, true, true, true}},
              {"<", {"AS", "AS", "", {9, 10}, {10}, true, true, true}}});
+}
+
+// After Enter accepts a word, the next letter typed starts a new word; a refused word stays to be
+// mended, and a die clicked after an accepted word still extends it.
+TEST_F(GameTest, AfterAnAcceptedWordTypingStartsTheNextOne) {
+  startKnownGame();
+  const auto type = [&](const std::string& letters) {
+    for (char c : letters) form.typeLetter(c);
+  };
+  type("casa");
+  form.CmdOK_Click();
+  type("lumi");
+  EXPECT_EQ(std::pair(form.round.word, form.LabErr.caption), std::pair(std::string("LUMI"), std::string()));
+  form.CmdOK_Click();
+  type("ca");
+  form.CmdOK_Click();
+  EXPECT_EQ(form.LabErr.caption, "Non c'è !");
+  type("s");
+  form.CmdOK_Click();
+  form.imgh_Click(10);
+  EXPECT_EQ(form.round.word, "CASA");
+  EXPECT_EQ(form.round.words, (std::vector<std::string>{"CASA", "LUMI", "CAS"}));
 }
 
 }  // namespace

@@ -116,6 +116,33 @@ class AccessibilityTest : public QObject {
       QCOMPARE(listS->item(i)->foreground().color() != listS->palette().color(QPalette::Text), i == 2);
   }
 
+  // While "Visualizza soluzioni" is unticked the solution list shows a screen reader no word; once
+  // shown, moving its current entry with the keys traces that word on the grid, as a press does,
+  // until the list loses the focus.
+  void hiddenSolutionsStayUnreadAndKeysTrace() {
+    Game game;
+    QApplication::setActiveWindow(&game.window);
+    QVERIFY(QTest::qWaitForWindowActive(&game.window));
+    game.openBoard();
+    QAccessibleInterface* list = accessible(game.list("ListS"));
+    QCOMPARE(list->childCount(), 0);
+    game.find<QCheckBox>("labMostra")->click();
+    QCOMPARE(list->childCount(), 4);
+    game.list("ListS")->setFocus();
+    const std::pair<Qt::Key, Dice> steps[] = {{Qt::Key_End, {8, 14, 15, 16}}, {Qt::Key_Up, {7, 8, 9, 10}},
+                                              {Qt::Key_Home, {8, 14, 15, 16}}};  // RATE, CASA, ARTE
+    for (const auto& [key, dice] : steps) {
+      QTest::keyClick(game.list("ListS"), key);
+      QCOMPARE(game.framed(), dice);
+      QCOMPARE(game.lines()->visibleCount(), int(dice.size()) - 1);
+    }
+    QTest::keyClick(game.list("ListS"), Qt::Key_Tab);
+    QVERIFY(game.focus() != game.list("ListS"));
+    QVERIFY(game.framed().empty() && game.lines()->visibleCount() == 0);
+    game.clickDice({7, 8});  // the grid is the player's again
+    QCOMPARE(game.text("LabelT"), QString("CA"));
+  }
+
   // Every label, button, check box and menu entry is named by exactly the text it shows.
   void controlsNamedByTheirCaptions() {
     Game game;

@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <tuple>
 
+#include "core/startup.h"
 #include "qt_test_support.h"
 
 using namespace vocari;
@@ -23,8 +24,10 @@ const char* const kManyWords[] = {"CA", "AS", "SA", "CASA", "ARTE", "CARTE", "RA
                                   "ORA", "ORTI", "LI", "IN", "UN", "NE"};
 
 std::string manyWordsDictionary() {
+  std::vector<std::string> words(std::begin(kManyWords), std::end(kManyWords));
+  std::sort(words.begin(), words.end());
   std::string text = "\r\n";
-  for (const char* w : kManyWords) text += std::string(w) + "\r\n";
+  for (const std::string& w : words) text += w + "\r\n";
   return text;
 }
 
@@ -258,10 +261,20 @@ class MainWindowTest : public QObject {
     QVERIFY(game.framed().empty());
   }
 
-  // The save button and menu entry write where the dialog says the grid of the opened file.
+  // The save button and menu entry write where the dialog says the grid of the opened file; the
+  // word list, reached through a link, a linked folder or "./", is never written.
   void saveThroughTheDialogs() {
     Game game;
     game.openBoard();
+    QVERIFY(QFile::link(game.dir.filePath("Base3.txt"), game.dir.filePath("legame.txt")));
+    QVERIFY(QFile::link(game.dir.path(), game.dir.filePath("qui")));
+    for (const char* name : {"legame.txt", "qui/Base3.txt", "./Base3.txt"}) {
+      game.saveAnswer = game.path(name);
+      game.click("cmdSave");
+      QVERIFY2(game.platform.messages.size() == 1 && game.platform.messages.back().find("è un file del gioco") != std::string::npos, name);
+      game.platform.messages.clear();
+    }
+    QCOMPARE(*readWholeFile(game.path("Base3.txt"), 1000), std::string("\r\nARTE\r\nCARTE\r\nCASA\r\nRATE\r\nSERA\r\nTORO\r\n"));
     QVERIFY(game.find("labGara")->isVisible() && game.window.gameClock().isActive());
     for (const char* file : {"button.txt", "menu.txt"}) {
       game.saveAnswer = game.path(file);
@@ -336,6 +349,11 @@ class MainWindowTest : public QObject {
     QVERIFY(game.quits.empty());
     QCOMPARE(game.focus(), game.button("cmdNew"));
     QVERIFY(game.form.Timer2.enabled && game.text("Label6").endsWith("***"));
+    // Tab follows the buttons as they stand: "Nuovo", "Salva", "Fine".
+    QTest::keyClick(game.focus(), Qt::Key_Tab);
+    QCOMPARE(game.focus(), game.button("cmdSave"));
+    QTest::keyClick(game.focus(), Qt::Key_Tab);
+    QCOMPARE(game.focus(), game.button("cmdExit"));
 
     // From the list through "Apri": the list is hidden during the flow and takes the focus back.
     game.list("LisMie")->setFocus();
@@ -351,7 +369,6 @@ class MainWindowTest : public QObject {
     game.action("mGen")->trigger();
     QCOMPARE(game.focus(), game.button("cmdExit"));
     for (int p : dicePos) QCOMPARE(game.die(p)->letterIndex(), letterIndex(game.form.state.board[p]));
-    QCOMPARE(game.list("ListS")->count(), game.form.ListS.listCount());
     QVERIFY(game.window.gameClock().isActive() && game.window.gameClock().interval() == 1000);
     QVERIFY(game.quits.empty());
     QTest::mouseClick(game.button("cmdExit"), Qt::LeftButton);
@@ -554,9 +571,32 @@ class MainWindowTest : public QObject {
     QCOMPARE(game.window.scale(), 0.875);
     QTest::keyClick(game.focus(), Qt::Key_0, Qt::ControlModifier);
     QCOMPARE(game.window.scale(), 1.0);
+    // Zoomed in as far as it goes, the window, frame included, stays on the screen.
+    for (int i = 0; i < 10; ++i) QTest::keyClick(game.focus(), Qt::Key_Plus, Qt::ControlModifier);
+    const QRect screen = game.window.screen()->availableGeometry();
+    QVERIFY2(game.window.scale() > 1 && screen.contains(game.window.frameGeometry()),
+             qPrintable(QString("%1 at %2").arg(game.window.scale()).arg(game.window.frameGeometry().bottom())));
+    // Zoomed out as far as it goes, every text shows whole: the summary and the competition too.
+    for (int i = 0; i < 12; ++i) QTest::keyClick(game.focus(), Qt::Key_Minus, Qt::ControlModifier);
+    game.runOutTheClock();
+    QCOMPARE(game.window.scale(), MainWindow::kScaleSteps[0]);
+    for (QWidget* w : game.window.centralWidget()->findChildren<QWidget*>()) {
+      const QString text = w->property("text").toString();
+      if (!w->isVisible() || text.isEmpty() || qobject_cast<QListWidget*>(w)) continue;
+      const QFontMetrics metrics(w->font());
+      const auto* label = qobject_cast<QLabel*>(w);
+      const QRect room = label ? label->contentsRect() : w->rect().adjusted(4, 0, -4, 0);
+      const QRect need = metrics.boundingRect(room, label ? int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0) : 0, text);
+      const int indicator = qobject_cast<QCheckBox*>(w) ? w->sizeHint().width() - metrics.horizontalAdvance(text) : 0;
+      // One line needs the height of its glyphs, more lines the full line spacing.
+      const int high = text.contains('\n') ? need.height() : metrics.tightBoundingRect(text).height();
+      QVERIFY2(need.width() + indicator <= room.width() && (!label || high <= room.height()),
+               qPrintable(w->objectName() + ": " + text + QString(" %1x%2 in %3x%4").arg(need.width() + indicator).arg(high).arg(room.width()).arg(room.height())));
+    }
 
     // The frame made twice as large, then wide and low: the content fits the height, centred.
     const int menu = game.window.height() - game.window.centralWidget()->height();
+    game.window.setScale(1);
     game.window.resize(1090, 1082 + menu);
     QTRY_COMPARE(game.window.scale(), 2.0);
     QCOMPARE(game.button("cmdNew")->geometry(), QRect(64, 928, 178, 66));
@@ -564,6 +604,18 @@ class MainWindowTest : public QObject {
     QTRY_COMPARE(game.window.scale(), 1.0);
     QCOMPARE(game.button("cmdNew")->geometry(), QRect(32 + (1000 - 545) / 2, 464, 89, 33));
     QVERIFY(!game.find("Sfondo_1")->isVisible());
+  }
+
+  // On a screen too small for the window (run by ctest as qt_main_window_small_screen) the window
+  // starts scaled down so that all of it, frame included, is on the screen.
+  void startsFittedToASmallScreenFrameIncluded() {
+    Game game;
+    const QRect screen = game.window.screen()->availableGeometry();
+    if (screen.height() >= 600) QSKIP("needs a screen lower than the window: qt_main_window_small_screen");
+    QTRY_VERIFY(game.window.frameGeometry() != game.window.geometry());
+    QVERIFY(game.window.scale() < 1);
+    QTRY_VERIFY2(screen.contains(game.window.frameGeometry()),
+                 qPrintable(QString("frame bottom %1 on a screen of %2").arg(game.window.frameGeometry().bottom()).arg(screen.height())));
   }
 
   // A screen smaller than the window: it starts scaled down to fit; a large one leaves it as is.

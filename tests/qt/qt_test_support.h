@@ -29,11 +29,12 @@ inline constexpr const char* kBoard = "CASAORTELINUBDFG";
 using Dice = std::vector<int>;
 
 // The Qt platform with its interactive parts answered by the test: the file dialogs return
-// openAnswer and saveAnswer, quitting and alerts are recorded, and a secondary window goes to onModal when
-// that is set (otherwise it opens for real).
+// openAnswer and saveAnswer, quitting, alerts and message boxes are recorded, and a secondary
+// window goes to onModal when that is set (otherwise it opens for real).
 struct TestPlatform final : QtPlatform {
   std::string openAnswer, saveAnswer;
   std::vector<int> quits;
+  std::vector<std::string> messages;
   int beeps = 0;
   std::function<void(ModalWindow)> onModal;
 
@@ -41,6 +42,7 @@ struct TestPlatform final : QtPlatform {
   std::string chooseOpenFile(const FileDialogRequest&) override { return openAnswer; }
   std::string chooseSaveFile(const FileDialogRequest&) override { return saveAnswer; }
   void quit(int status) override { quits.push_back(status); }
+  void messageBox(const std::string& text, const std::string&, MessageIcon) override { messages.push_back(text); }
   void showModal(ModalWindow w) override { onModal ? onModal(w) : QtPlatform::showModal(w); }
 };
 

@@ -31,16 +31,17 @@ class SecondaryWindowsTest : public QObject {
 
  private slots:
   void windowsOpenModallyWhileTheClockRuns() {
-    // The menu entry, the caption, the widget that shows the document, and whether the window is
-    // closed by Command1 or else through the frame.
-    const std::tuple<QString, QString, QString, bool> windows[] = {
-        {"mDizi", "   DIZIONARIO   -    VOCARI", "Listai", false},
-        {"mAcro", "   ACRONIMI   -    VOCARI", "Listai", true},
-        {"mGuida", "    AIUTO    -    VOCARI", "Listai", true},
-        {"mCons", "   CONSIGLI   -    VOCARI", "UnCons", true},
-        {"mInfo", " ", "Label1", true},
+    // The menu entry, the caption, the widget that shows the document, and how the window is
+    // closed: Enter on its focused Command1, a click on it, or through the frame.
+    enum Close { Enter, Click, Frame };
+    const std::tuple<QString, QString, QString, Close> windows[] = {
+        {"mDizi", "   DIZIONARIO   -    VOCARI", "Listai", Frame},
+        {"mAcro", "   ACRONIMI   -    VOCARI", "Listai", Enter},
+        {"mGuida", "    AIUTO    -    VOCARI", "Listai", Click},
+        {"mCons", "   CONSIGLI   -    VOCARI", "UnCons", Enter},
+        {"mInfo", "     VOCARI - Informazioni", "Label1", Enter},
     };
-    for (const auto& [action, caption, content, byButton] : windows) {
+    for (const auto& [action, caption, content, close] : windows) {
       Game game(nullptr, dataDir());
       game.form.Timer2.interval = 50;  // the clock ticks fast: the test waits for one tick
       game.click("cmdNew");
@@ -49,13 +50,14 @@ class SecondaryWindowsTest : public QObject {
       QElapsedTimer opening;
       qint64 openedAfter = -1;
       QString shownCaption;
-      QRect geometry;
+      QRect geometry, frame;
       bool shown = false, paged = false, icon = false;
       whenModal([&](QWidget* modal) {
         openedAfter = opening.elapsed();
         shownCaption = modal->windowTitle();
         icon = !modal->windowIcon().isNull();
         geometry = QRect(modal->pos(), modal->size());
+        frame = modal->frameGeometry();
         auto* widget = modal->findChild<QWidget*>(content);
         shown = widget && widget->isVisible();
         if (auto* list = qobject_cast<QListView*>(widget)) rows = list->model()->rowCount();
@@ -67,7 +69,24 @@ class SecondaryWindowsTest : public QObject {
         }
         if (QTest::qWaitFor([&] { return game.text("LabTem").toInt() < before; }, 3000))
           during = game.text("LabTem").toInt();
-        byButton ? QTest::mouseClick(modal->findChild<QPushButton*>("Command1"), Qt::LeftButton) : void(modal->close());
+        if (action == "mGuida") {  // the help lines up its underlines and columns: a fixed-pitch face, no sideways scrolling
+          auto* list = modal->findChild<QListView*>("Listai");
+          const QFontMetrics metrics(list->font());
+          for (int row = 1; row < rows; ++row) {
+            const QString line = list->model()->index(row, 0).data().toString(), above = list->model()->index(row - 1, 0).data().toString();
+            if (!line.isEmpty() && line.count('-') + line.count('=') == line.size())
+              QVERIFY2(metrics.horizontalAdvance(line) == metrics.horizontalAdvance(above), qPrintable(above));
+          }
+          QVERIFY(QFontInfo(list->font()).fixedPitch());
+          QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+        }
+        auto* command1 = modal->findChild<QPushButton*>("Command1");
+        if (close == Enter) {
+          command1->setFocus();
+          QTest::keyClick(command1, Qt::Key_Return);
+        }
+        if (close == Click) QTest::mouseClick(command1, Qt::LeftButton);
+        if (close == Frame) modal->close();
       });
       opening.start();
       game.action(qPrintable(action))->trigger();  // returns once the window has closed
@@ -85,7 +104,13 @@ class SecondaryWindowsTest : public QObject {
       // The advice window, 2755 twips high outside, leaves 150 pixels inside its frame: room for the
       // entry and the row of its three buttons.
       if (action == "mCons") QVERIFY(paged && geometry.height() == 150);
-      if (action == "mInfo") QCOMPARE(geometry, QRect(133, 133, 278, 198));
+      // The information window over the middle of the main window.
+      if (action == "mInfo") {
+        QCOMPARE(geometry.size(), QSize(278, 198));
+        QVERIFY2((frame.center() - game.window.frameGeometry().center()).manhattanLength() <= 2,
+                 qPrintable(QString("%1,%2").arg(frame.center().x()).arg(frame.center().y())));
+      }
+      QVERIFY2(!QApplication::activeModalWidget(), qPrintable(action + ": the window did not close"));
     }
   }
 
@@ -108,11 +133,17 @@ class SecondaryWindowsTest : public QObject {
     int schemeWhileOpen = -1;
     QList<bool> ok;  // OK enabled after typing, after Enter; the window still open after Enter
     QString clockWhileOpen, toolTip;
+    std::pair<QString, QColor> refusal;
     whenModal([&](QWidget* modal) {
       auto* estate = modal->findChild<QRadioButton*>("OptAsp_1");
       QTest::mouseClick(estate, Qt::LeftButton, {}, QPoint(8, estate->height() / 2));
       schemeWhileOpen = int(game.settings.colourScheme);
       auto* text1 = modal->findChild<QLineEdit*>("Text1");
+      auto* label5 = modal->findChild<QLabel*>("Label5");
+      QTest::keyClicks(text1, "119");
+      QTest::keyClick(text1, Qt::Key_Return);  // refused: the window says why, in red
+      refusal = {label5->isVisible() ? label5->text() : "", label5->palette().color(QPalette::WindowText)};
+      text1->clear();
       QTest::keyClicks(text1, "150.5");
       ok << modal->findChild<QPushButton*>("Command1")->isEnabled();
       QTest::keyClick(text1, Qt::Key_Return);  // confirms the time, does not press OK
@@ -123,6 +154,7 @@ class SecondaryWindowsTest : public QObject {
     });
     game.action("mOpzioni")->trigger();
     QCOMPARE(schemeWhileOpen, 1);
+    QCOMPARE(refusal, std::pair(QString("Il tempo va da 120 a 32767 secondi"), QColor(255, 0, 0)));
     QCOMPARE(ok, (QList<bool>{false, true, true}));
     QCOMPARE(clockWhileOpen, QStringLiteral("150.5"));
     QCOMPARE(toolTip, QStringLiteral("Da 120 a 32767 secondi"));
@@ -132,18 +164,29 @@ class SecondaryWindowsTest : public QObject {
   }
 
   // Qt's own texts are Italian once the installed translation is loaded: the save dialog and the
-  // question it asks before replacing a file (the game asks for it).
+  // question it asks before replacing a file (the game asks for it). The dialog lists every file
+  // under "Tutti i files", one without an extension too, and adds ".txt" to a name without one
+  // before it asks.
   void saveDialogAndItsReplaceQuestionAreItalian() {
     const QString loaded = installQtItalian();
     QVERIFY2(!loaded.isEmpty(), "qtbase_it is not installed: scripts/setup.sh installs qt6-translations-l10n");
     QVERIFY(loaded.startsWith(QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
     QTemporaryDir dir;
-    QFile(dir.filePath("gara.txt")).open(QIODevice::WriteOnly);
+    for (const char* name : {"gara.txt", "partita1"}) QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
     QString lookIn, question, yes;
+    QStringList listed;
     whenModal([&](QWidget* modal) {
       auto* dialog = qobject_cast<QFileDialog*>(modal);
       if (!dialog) return void(modal->close());
       lookIn = dialog->findChild<QLabel*>("lookInLabel")->text();
+      dialog->selectNameFilter(dialog->nameFilters().last());
+      auto* view = dialog->findChild<QListView*>("listView");
+      QTest::qWaitFor([&] {
+        listed.clear();
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+          listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        return listed.size() >= 2;
+      }, 3000);
       whenModal([&](QWidget* ask) {  // the question opens inside accept()
         auto* box = qobject_cast<QMessageBox*>(ask);
         if (!box) return;
@@ -151,14 +194,18 @@ class SecondaryWindowsTest : public QObject {
         yes = box->button(QMessageBox::Yes)->text();
         box->button(QMessageBox::Yes)->click();
       });
-      dialog->selectFile("gara.txt");
+      auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+      name->clear();
+      QTest::keyClicks(name, "gara");
       static_cast<QDialog*>(dialog)->accept();  // as the "Salva" button does
     });
     QtPlatform platform;
     const std::string chosen =
-        platform.chooseSaveFile({"Seleziona il file in cui salvare", dir.path().toStdString(), false, true});
+        platform.chooseSaveFile({"Seleziona il file in cui salvare", dir.path().toStdString(), false, true, "txt"});
     QCOMPARE(QString::fromStdString(chosen), dir.filePath("gara.txt"));
     QCOMPARE(lookIn, QString("Cerca in:"));
+    listed.sort();
+    QCOMPARE(listed, (QStringList{"gara.txt", "partita1"}));
     QCOMPARE(question, QString("gara.txt esiste già.\nVuoi sostituirlo?"));
     QCOMPARE(yes, QString("&Sì"));
   }

@@ -244,7 +244,8 @@ TEST(FileFailure, TellsTheCommonCausesApart) {
   const std::tuple<int, FileAction, F> cases[] = {
       {EACCES, S, F::PermissionDenied}, {EPERM, R, F::PermissionDenied}, {EROFS, S, F::ReadOnlyDisk},
       {ENOSPC, S, F::DiskFull}, {EDQUOT, S, F::DiskFull}, {ENAMETOOLONG, S, F::NameTooLong}, {ENOTDIR, R, F::MissingFolder},
-      {ENOENT, R, F::MissingFile}, {ENOENT, S, F::MissingFolder}, {EISDIR, R, F::IsAFolder}, {EIO, R, F::Unexpected}};
+      {ENOENT, R, F::MissingFile}, {ENOENT, S, F::MissingFolder}, {EISDIR, R, F::IsAFolder}, {EINVAL, R, F::NotAFile}, {EINVAL, S, F::Unexpected},
+      {EIO, R, F::Unexpected}};
   for (const auto& [code, action, failure] : cases)
     EXPECT_EQ(fileFailure(std::error_code(code, std::system_category()), action), failure) << code;
 }

@@ -36,6 +36,10 @@ class FakeEnvironment : public Environment {
   std::string currentFolder() override { return current; }
   std::string homeFolder() override { return home; }
   bool writable(const std::string& folder) override { return folders.count(folder) && folder != readOnly; }
+  // Spellings only: the fake has no links.
+  bool sameFile(const std::string& a, const std::string& b) override {
+    return std::filesystem::path(a).lexically_normal() == std::filesystem::path(b).lexically_normal();
+  }
 
   std::map<std::string, std::string> files;
   std::set<std::string> folders;
