@@ -60,7 +60,9 @@ int createTemporaryBeside(const std::filesystem::path& target, std::filesystem::
   static unsigned counter = 0;
   const std::filesystem::path folder =
       target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-  const std::string stem = "." + target.filename().string() + ".tmp-" + std::to_string(::getpid());
+  std::string stem = ".";
+  stem += target.filename().string();
+  stem += ".tmp-" + std::to_string(::getpid());
   for (int attempt = 0; attempt < 100; ++attempt) {
     tempPath = folder / (stem + "-" + std::to_string(counter++));
     const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
