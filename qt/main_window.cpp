@@ -583,9 +583,7 @@ void MainWindow::renderControls() {
     setShown(labMostra_, form_.labMostra.visible);
   }
   for (auto [widget, model] : lists_) {
-    // A hidden list holds no entries, so that a screen reader finds none of its words (the
-    // solutions while they are not to be shown).
-    widget->setEntries(model->visible ? model->items : std::vector<std::string>{});
+    widget->setEntries(model->items);
     widget->setMarks(model->marked);
     widget->setSelectedRow(model->selected);
     if (!model->visible) keepFocusFrom(widget);
