@@ -11,8 +11,8 @@ float SplitMixRandom::rnd() {
   z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
   z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
   z ^= z >> 31;
-  // The top 24 bits: exact in a float, never 1.
-  return float(z >> 40) * (1.0f / 16777216.0f);
+  // The top 24 bits, scaled as every draw is.
+  return unitFromWord(uint32_t(z >> 32));
 }
 
 bool dealDaily(GameState& s, int year, int month, int day, const DealHooks& hooks) {
