@@ -1,5 +1,6 @@
 #include "qt/list_box_widget.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
@@ -25,6 +26,7 @@ void ListBoxWidget::setEntries(const std::vector<std::string>& entries) {
     if (std::equal(entries_.begin() + at, entries_.end(), entries.begin() + at + 1)) {
       insertItem(int(at), QString::fromStdString(entries[at]));
       entries_ = entries;
+      if (concealed_) reveal(int(at), int(at) + 1, false);
       newest_ = int(at);
       scrollToItem(item(newest_));
       return;
@@ -37,6 +39,37 @@ void ListBoxWidget::setEntries(const std::vector<std::string>& entries) {
   addItems(items);
   entries_ = entries;
   newest_ = -1;
+  if (concealed_) reveal(0, count(), false);
+}
+
+void ListBoxWidget::setVisible(bool visible) {
+  if (visible == !concealed_) {
+    QListWidget::setVisible(visible);
+    return;
+  }
+  // The rows get their text back before the list is seen, and lose it once it is out of sight.
+  concealed_ = !visible;
+  if (visible) reveal(0, count(), true);
+  QListWidget::setVisible(visible);
+  if (!visible) reveal(0, count(), false);
+  if (!QAccessible::isActive()) return;
+  for (int row = 0; row < count(); ++row) {
+    QAccessibleEvent shown(this, visible ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+    shown.setChild(row);
+    QAccessible::updateAccessibility(&shown);
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    named.setChild(row);
+    QAccessible::updateAccessibility(&named);
+  }
+}
+
+// A hidden row has no rectangle, so its accessible reports itself as not showing.
+void ListBoxWidget::reveal(int from, int to, bool shown) {
+  const QSignalBlocker blocker(this);
+  for (int row = from; row < to; ++row) {
+    item(row)->setText(shown ? QString::fromStdString(entries_[std::size_t(row)]) : QString());
+    setRowHidden(row, !shown);
+  }
 }
 
 void ListBoxWidget::setMarks(const std::vector<bool>& marks) {

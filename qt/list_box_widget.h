@@ -1,7 +1,8 @@
 // A list box of the main window. A mouse press first makes the entry under the pointer the
 // selected one (through `onSelect`), then reports the press; the release is reported after Qt
 // has handled it. Any mouse button counts. An entry added alone is scrolled into view, so the
-// newest word of the player's list is always seen.
+// newest word of the player's list is always seen. A hidden list keeps its rows but tells a
+// screen reader nothing of them: no text, no place on screen (hidden solutions stay secret).
 #pragma once
 
 #include <QListWidget>
@@ -37,6 +38,8 @@ class ListBoxWidget : public QListWidget {
   std::function<void()> onKeyMove;
   std::function<void()> onFocusOut;
 
+  void setVisible(bool visible) override;
+
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -45,7 +48,11 @@ class ListBoxWidget : public QListWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // Gives the rows [from, to) their text and place, or takes them away while hidden.
+  void reveal(int from, int to, bool shown);
+
   std::vector<std::string> entries_;
+  bool concealed_ = false;  // hidden by setVisible(false): the rows carry nothing
   int newest_ = -1;  // the entry added last, kept in view also when the list is resized
 };
 

@@ -429,7 +429,8 @@ void MainWindow::buildCheckBox(QWidget* client) {
   labMostra_->setStyle(WindowStyle::instance());
   labMostra_->installEventFilter(this);
   place(labMostra_, {1920, 240, 2895, 255}, 9.75);
-  connect(labMostra_, &QCheckBox::clicked, this,
+  // toggled, not clicked: a screen reader ticks the box through its toggle action, which does not click.
+  connect(labMostra_, &QCheckBox::toggled, this,
           [this](bool checked) { handle([this, checked] { form_.setLabMostraValue(checked ? 1 : 0); }); });
 }
 

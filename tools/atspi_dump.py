@@ -6,7 +6,8 @@ the game. This script waits for the main window (checking that the splash never 
 opens the secondary windows through their menu entries and prints what they read, presses "Nuovo"
 through the button's accessible action, prints the 16 dice of the new board, the captions of the
 buttons and the menu, then picks two dice that do not touch and prints what the message label
-announced. Then it shows the solutions through the check box, builds one of them on the dice and
+announced. Then it checks that the hidden solution list names and shows no word, shows the
+solutions through the check box, builds one of them on the dice and
 confirms it with "OK", waits for the clock to run out (two minutes), and prints the end-of-game
 summary as announced and the solutions with the description that marks the found ones. Exits
 with 1 when something a screen reader needs is missing.
@@ -194,13 +195,23 @@ def play_to_the_end(window, board, buttons, heard):
     if not check(box is not None, "the solutions check box did not appear"):
         return
     print("check box: " + describe(box))
+    hidden = next((a for a in walk(window) if a.getRole() in (pyatspi.ROLE_LIST, pyatspi.ROLE_TABLE)
+                   and a.name == "Tutte le soluzioni"), None)
+    if check(hidden is not None, "no solution list, hidden or shown"):
+        told = [(c.name, c.getState().contains(pyatspi.STATE_SHOWING)) for c in children(hidden)]
+        print("hidden solution list: %d rows, named %d, showing %d" % (
+            len(told), sum(1 for n, _ in told if n), sum(1 for _, s in told if s)))
+        check(not any(n or s for n, s in told), "the hidden solution list tells its words")
     press(box)
+    pump(1.0)  # a screen reader takes in the list's new names and states before it reads on
     solutions = wait_for(lambda: next((a for a in walk(window) if a.getRole() in (pyatspi.ROLE_LIST, pyatspi.ROLE_TABLE)
                                        and a.name == "Tutte le soluzioni" and a.childCount), None), 10)
     if not check(solutions is not None, "the solution list is not shown"):
         return
     words = [c.name for c in children(solutions)]
-    print("solutions: %d, first: %s" % (len(words), words[:6]))
+    seen = sum(1 for c in children(solutions) if c.getState().contains(pyatspi.STATE_SHOWING))
+    print("solutions: %d, first: %s, showing: %d" % (len(words), words[:6], seen))
+    check(all(words) and seen > 0, "the shown solution list does not show its words")
     dice = children(board)
     chosen = next(((w, word_path(dice, w)) for w in sorted(words, key=len, reverse=True) if word_path(dice, w)), None)
     if not check(chosen is not None, "no solution could be laid on the dice"):

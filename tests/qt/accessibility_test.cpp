@@ -92,7 +92,8 @@ class AccessibilityTest : public QObject {
   }
 
   // The end of the game: the summary is announced as a notification; in the solution list the
-  // player's words carry the description "trovata", the others none, and another colour.
+  // player's words carry the description "trovata", the others none, and another colour. While
+  // the list is hidden its rows neither show nor name a word, and showing or hiding it says so.
   void summaryAnnouncedAndFoundWordsDescribed() {
     Game game;
     game.openBoard();
@@ -104,12 +105,27 @@ class AccessibilityTest : public QObject {
     QCOMPARE(accessible(esito)->role(), QAccessible::Notification);
     QVERIFY(name(esito).contains("8 punti su 32 possibili, 1 parola su 4"));
     QVERIFY(raised(QAccessible::NameChanged, esito) && raised(QAccessible::ObjectShow, esito));
-    game.find<QCheckBox>("labMostra")->click();
     QAccessibleInterface* list = accessible(game.list("ListS"));
-    QStringList described;
-    for (int i = 0; i < list->childCount(); ++i)
-      described << list->child(i)->text(QAccessible::Name) + ":" + list->child(i)->text(QAccessible::Description);
-    QCOMPARE(described, (QStringList{"ARTE:", "CARTE:", "CASA:trovata", "RATE:"}));
+    const auto rows = [list] {
+      QStringList read;
+      for (int i = 0; i < list->childCount(); ++i) {
+        QAccessibleInterface* row = list->child(i);
+        read << row->text(QAccessible::Name) + ":" + row->text(QAccessible::Description) +
+                    (row->state().invisible ? "" : ":showing");
+      }
+      return read;
+    };
+    const QStringList shown{"ARTE::showing", "CARTE::showing", "CASA:trovata:showing", "RATE::showing"};
+    const QStringList hidden{":", ":", ":trovata", ":"};
+    QCOMPARE(rows(), hidden);
+    for (const auto& [box, seen, told] : {std::tuple{true, shown, QAccessible::ObjectShow}, {false, hidden, QAccessible::ObjectHide},
+                                          {true, shown, QAccessible::ObjectShow}}) {
+      events.clear();  // ticked as a screen reader does, through the box's toggle action
+      accessible(game.find("labMostra"))->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+      QCOMPARE(game.list("ListS")->isVisible(), box);
+      QCOMPARE(rows(), seen);
+      QVERIFY(raised(told, game.list("ListS")) && raised(QAccessible::NameChanged, game.list("ListS")));
+    }
     // On screen the found word stands out in colour, its text unchanged.
     ListBoxWidget* listS = game.list("ListS");
     for (int i = 0; i < listS->count(); ++i)
