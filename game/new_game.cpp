@@ -54,7 +54,6 @@ void Form1::clearLastGame() {
   round.words.clear();
   LisMie.selected = -1;
   round.countShown = false;
-  round.listedEarly = false;
   round.score = 0;
   round.message.clear();
   round.summary.clear();

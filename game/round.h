@@ -51,9 +51,6 @@ struct Round {
   std::vector<std::string> words;
   int16_t score = 0;
   bool countShown = false;  // the count of words shows (from a word accepted to the end of the search)
-  // A word accepted while the next board is dealt (the clock of the game before still running)
-  // shows the player's list before play starts.
-  bool listedEarly = false;
 
   // The solutions of the grid, once the search has ended (searched).
   bool searched = false;

@@ -44,7 +44,9 @@ void Form1::showWordAndScore() {
   for (Label* l : {&Label4, &LabelT}) l->visible = idle || r.inPlay;
   for (Button* b : {&levaLast, &levaAll}) b->visible = idle || r.inPlay;
   CmdOK.visible = r.inPlay;
-  LisMie.visible = r.inPlay || r.listedEarly;
+  // A word accepted while the next board is dealt (the clock of the game before still running)
+  // shows the player's list before play starts.
+  LisMie.visible = r.inPlay || !r.words.empty();
   LisMie.items = r.words;
   LabelT.caption = r.clockRunning ? r.word : "";
   const bool building = r.clockRunning && !r.path.empty();

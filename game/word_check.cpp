@@ -22,7 +22,6 @@ void Form1::CmdOK_Click() {
   round.words.push_back(word);
   round.accepted = true;
   round.countShown = true;
-  round.listedEarly = true;
   const int points = wordPoints(word);
   if (word.size() >= kBonusLength) say("Bonus lunghezza !", kBlue);
   // The score is a 16-bit number; it stops at its largest value rather than wrapping round.
